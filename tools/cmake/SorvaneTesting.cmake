@@ -1,0 +1,25 @@
+# GoogleTest comes from the machine's own source package and is built with the project's
+# compiler, so the same tests run natively and, for the Windows builds, under Wine.
+set(SORVANE_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(${SORVANE_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+# A Windows test executable runs under Wine through this wrapper; it expects the session
+# (Xvfb, PulseAudio, wineserver) that scripts/test.sh starts.
+set(SORVANE_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run)
+
+# sorvane_test(NAME SOURCES ... LIBRARIES ...): one test executable, registered as one
+# CTest test (a Wine start costs seconds, so test cases are not registered one by one).
+function(sorvane_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest GTest::gtest_main sorvane_code)
+  if(WIN32)
+    add_test(NAME ${name} COMMAND ${SORVANE_WINE_RUN} $<TARGET_FILE:${name}> --gtest_color=no)
+  else()
+    add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+endfunction()
