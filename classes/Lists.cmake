@@ -1,0 +1,1 @@
+# sorvane_lists: TStrings, TStringList and TList; links sorvane_model (TPersistent, TReader).

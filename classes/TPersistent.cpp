@@ -1,0 +1,7 @@
+#include "TPersistent.h"
+
+void TPersistent::AssignTo(TPersistent&) const {}
+
+void TPersistent::DeclareExtraProperties(TFiler&) {}
+
+void TPersistent::Assign(const TPersistent& source) { source.AssignTo(*this); }

@@ -1,0 +1,19 @@
+#pragma once
+
+class TFiler;
+
+// The base of every object whose state the form reader can set.
+class TPersistent {
+public:
+  TPersistent() = default;
+  TPersistent(const TPersistent&) = delete;
+  TPersistent& operator=(const TPersistent&) = delete;
+  virtual ~TPersistent() = default;
+
+  // Copies this object's state into dest; the base knows of no such copy.
+  virtual void AssignTo(TPersistent& dest) const;
+  // Offers the properties the class stores by its own means to a reader.
+  virtual void DeclareExtraProperties(TFiler& filer);
+  // Copies source's state into this object, by asking source to copy itself.
+  virtual void Assign(const TPersistent& source);
+};
