@@ -10,6 +10,10 @@ add_subdirectory(${SORVANE_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_
 # (Xvfb, PulseAudio, wineserver) that scripts/test.sh starts.
 set(SORVANE_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run)
 
+# Test names carry the build they come from ("host.", "asan.", "win64."), so that one CTest
+# run over all builds reports each test once.
+set(SORVANE_TEST_PREFIX "" CACHE STRING "Prefix of this build's test names")
+
 # sorvane_test(NAME SOURCES ... LIBRARIES ...): one test executable, registered as one
 # CTest test (a Wine start costs seconds, so test cases are not registered one by one).
 function(sorvane_test name)
@@ -17,9 +21,11 @@ function(sorvane_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest GTest::gtest_main sorvane_code)
   if(WIN32)
-    add_test(NAME ${name} COMMAND ${SORVANE_WINE_RUN} $<TARGET_FILE:${name}> --gtest_color=no)
+    add_test(NAME ${SORVANE_TEST_PREFIX}${name} COMMAND ${SORVANE_WINE_RUN} $<TARGET_FILE:${name}> --gtest_color=no)
+    # Windows tests share one display and one keyboard focus: they run one at a time.
+    set_tests_properties(${SORVANE_TEST_PREFIX}${name} PROPERTIES RESOURCE_LOCK wine-display)
   else()
-    add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+    add_test(NAME ${SORVANE_TEST_PREFIX}${name} COMMAND ${name} --gtest_color=no)
   endif()
-  set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+  set_tests_properties(${SORVANE_TEST_PREFIX}${name} PROPERTIES TIMEOUT 600)
 endfunction()

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Sets up whatever is missing, builds the 64-bit player and starts it under Wine in a
+# virtual desktop (so its windows have real frames), in a folder of sample media so that
+# the open dialog starts there. Uses the current X display, or a private Xvfb without one.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+
+bash scripts/setup.sh
+source scripts/wine-env.sh
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 -j "$(nproc)"
+
+player=build/win64/app/Sorvane.exe
+if [ ! -f "$player" ]; then
+  echo "play: the player target (app/Sorvane) is not there yet; the framework builds and its tests run with scripts/test.sh"
+  exit 0
+fi
+
+bash scripts/make-samples.sh "$root/samples"
+scripts/session.sh start
+cd "$root/samples"
+exec wine explorer /desktop=Sorvane,1024x768 "$root/$player"

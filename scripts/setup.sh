@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Makes a Debian machine ready to build and test Sorvane: packages, the Japanese locale and
+# the project's own Wine prefix (inside the checkout, never the user's home). Idempotent and
+# without prompts: each step checks first and does nothing when it is done already.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+packages=(
+  cmake ninja-build g++ clang python3 googletest
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+  wine wine64 xvfb xdotool x11-utils pulseaudio locales fonts-ipafont-gothic imagemagick
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
+  gstreamer1.0-plugins-ugly gstreamer1.0-libav ffmpeg clang-format
+)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_packages() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "setup: installing ${missing[*]}"
+  as_root apt-get update -q
+  DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+generate_locale() {
+  locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$' && return 0
+  echo "setup: generating the ja_JP.UTF-8 locale"
+  as_root sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+  as_root locale-gen
+}
+
+# Registry settings of the prefix: Japanese fonts for the faces the forms ask for, a device
+# for every media extension the player accepts, and no desktop integration.
+configure_prefix() {
+  local subst='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+  wine reg add "$subst" /v "ＭＳ Ｐゴシック" /d "IPAPGothic" /f
+  wine reg add "$subst" /v "ＭＳ ゴシック" /d "IPAGothic" /f
+  local mci='HKLM\Software\Microsoft\Windows NT\CurrentVersion\MCI Extensions'
+  wine reg add "$mci" /v wav /d WaveAudio /f
+  wine reg add "$mci" /v avi /d AVIVideo /f
+  wine reg add "$mci" /v cda /d CDAudio /f
+  for ext in mp3 mpg mpeg mpe mpa m1v m2v mov; do
+    wine reg add "$mci" /v "$ext" /d MPEGVideo /f
+  done
+  wine reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d "" /f
+}
+
+prepare_prefix() {
+  local stamp="$WINEPREFIX/.sorvane-prefix-2"
+  [ -f "$stamp" ] && return 0
+  echo "setup: preparing the Wine prefix $WINEPREFIX"
+  "$here/session.sh" start
+  wineboot -i
+  configure_prefix
+  wineserver -w
+  touch "$stamp"
+}
+
+install_packages
+generate_locale
+source "$here/wine-env.sh"
+prepare_prefix >/dev/null 2>&1 </dev/null || { echo "setup: preparing the Wine prefix failed" >&2; exit 1; }
+echo "setup: ready"
