@@ -6,6 +6,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
+# The player shows on the user's display; without one, on the session's own Xvfb.
+export SORVANE_DISPLAY=${DISPLAY:-:91}
 bash scripts/setup.sh
 source scripts/wine-env.sh
 cmake --preset win64 >/dev/null

@@ -9,5 +9,5 @@ export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 export LANG=ja_JP.UTF-8
 export LC_ALL=ja_JP.UTF-8
 export SORVANE_SESSION="$SORVANE_ROOT/build/session"
-export DISPLAY="${SORVANE_DISPLAY:-${DISPLAY:-:91}}"
+export DISPLAY="${SORVANE_DISPLAY:-:91}"
 export PULSE_SERVER="unix:$SORVANE_SESSION/pulse/native"
