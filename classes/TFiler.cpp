@@ -1,0 +1,3 @@
+#include "TFiler.h"
+
+TFiler::TFiler(TStream& stream) : stream_(stream), buffer_(BufferSize) {}
