@@ -32,7 +32,7 @@ start_pulse() {
 }
 
 start_wine() {
-  wineserver -p </dev/null >/dev/null 2>&1
+  wineserver -p </dev/null >/dev/null 2>&1 || true
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 

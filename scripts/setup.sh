@@ -37,7 +37,7 @@ generate_locale() {
 }
 
 # Registry settings of the prefix: Japanese fonts for the faces the forms ask for, a device
-# for every media extension the player accepts, and no desktop integration.
+# for every media extension the player accepts, no desktop integration, unmanaged windows.
 configure_prefix() {
   local subst='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
   wine reg add "$subst" /v "ＭＳ Ｐゴシック" /d "IPAPGothic" /f
@@ -50,16 +50,21 @@ configure_prefix() {
     wine reg add "$mci" /v "$ext" /d MPEGVideo /f
   done
   wine reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d "" /f
+  # Without a window manager, Wine waits about two seconds for every managed window that is
+  # hidden; unmanaged windows are hidden at once (the player's own runs use a virtual
+  # desktop, which draws the frames itself).
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
 }
 
 prepare_prefix() {
-  local stamp="$WINEPREFIX/.sorvane-prefix-2"
+  local stamp="$WINEPREFIX/.sorvane-prefix-3"
   [ -f "$stamp" ] && return 0
   echo "setup: preparing the Wine prefix $WINEPREFIX"
   "$here/session.sh" start
   wineboot -i
   configure_prefix
-  wineserver -w
+  # End this server cleanly (it saves the registry); the session starts its own.
+  wineserver -k || true
   touch "$stamp"
 }
 

@@ -1,0 +1,402 @@
+#include "TControl.h"
+
+#include "FrameworkMessages.h"
+#include "MessageCrackers.h"
+#include "MouseCapture.h"
+#include "TCustomForm.h"
+#include "TWinControl.h"
+
+#include <algorithm>
+
+const MessageHandler TControl::handlers_[] = {
+    {WM_LBUTTONDOWN, CallHandler<&TControl::WMLButtonDown>},
+    {WM_LBUTTONUP, CallHandler<&TControl::WMLButtonUp>},
+    {WM_LBUTTONDBLCLK, CallHandler<&TControl::WMLButtonDblClk>},
+    {WM_CANCELMODE, CallHandler<&TControl::WMCancelMode>},
+    {XM_PARENTFONTCHANGED, CallHandler<&TControl::XMParentFontChanged>},
+    {XM_PARENTCOLORCHANGED, CallHandler<&TControl::XMParentColorChanged>},
+    {XM_FONTCHANGED, CallHandler<&TControl::XMFontChanged>},
+    {XM_COLORCHANGED, CallHandler<&TControl::XMColorChanged>},
+    {XM_ENABLEDCHANGED, CallHandler<&TControl::XMEnabledChanged>},
+    {XM_VISIBLECHANGED, CallHandler<&TControl::XMVisibleChanged>},
+    {XM_TEXTCHANGED, CallHandler<&TControl::XMTextChanged>},
+};
+
+const MessageTable TControl::messageTable_{&TDispatcher::messageTable_, handlers_,
+                                           std::size(handlers_)};
+
+const MessageTable& TControl::Messages() const { return messageTable_; }
+
+TControl::TControl(TComponent* owner) : TComponent(owner) {
+  MessageRoute = BindWndMethod<&TControl::WndProc>(this);
+  font_.OnChange = [this] { OwnFontChanged(); };
+}
+
+TControl::~TControl() {
+  if (CaptureControl() == this) {
+    SetCaptureControl(nullptr);
+  }
+  if (parent_) {
+    parent_->RemoveControl(this);
+  }
+}
+
+void TControl::StoreBounds(int left, int top, int width, int height) {
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  if (left == left_ && top == top_ && width == width_ && height == height_) {
+    return;
+  }
+  Invalidate();
+  StoreBounds(left, top, width, height);
+  ApplyBounds();
+}
+
+void TControl::ApplyBounds() { Invalidate(); }
+
+RECT TControl::ClientRect() const { return RECT{0, 0, width_, height_}; }
+
+void TControl::SetClientWidth(int value) {
+  SetBounds(left_, top_, width_ + value - ClientWidth(), height_);
+}
+
+void TControl::SetClientHeight(int value) {
+  SetBounds(left_, top_, width_, height_ + value - ClientHeight());
+}
+
+POINT TControl::ClientOrigin() const {
+  if (!parent_) {
+    return POINT{left_, top_};
+  }
+  POINT origin = parent_->ClientOrigin();
+  return POINT{origin.x + left_, origin.y + top_};
+}
+
+POINT TControl::ClientToScreen(POINT point) const {
+  POINT origin = ClientOrigin();
+  return POINT{point.x + origin.x, point.y + origin.y};
+}
+
+POINT TControl::ScreenToClient(POINT point) const {
+  POINT origin = ClientOrigin();
+  return POINT{point.x - origin.x, point.y - origin.y};
+}
+
+void TControl::SetParent(TWinControl* parent) {
+  if (parent_ == parent) {
+    return;
+  }
+  if (parent_) {
+    parent_->RemoveControl(this);
+  }
+  if (parent) {
+    parent->InsertControl(this);
+  }
+}
+
+TCustomForm* TControl::ParentForm() const {
+  const TControl* control = this;
+  while (control->parent_) {
+    control = control->parent_;
+  }
+  return dynamic_cast<TCustomForm*>(const_cast<TControl*>(control));
+}
+
+void TControl::SetVisible(bool value) {
+  if (visible_ == value) {
+    return;
+  }
+  VisibleChanging();
+  visible_ = value;
+  Deliver(XM_VISIBLECHANGED, value);
+}
+
+void TControl::Show() {
+  if (parent_) {
+    parent_->Show();
+  }
+  SetVisible(true);
+}
+
+void TControl::Hide() { SetVisible(false); }
+
+bool TControl::Showing() const { return visible_ && parent_ && parent_->Showing(); }
+
+void TControl::SetEnabled(bool value) {
+  if (enabled_ != value) {
+    enabled_ = value;
+    Deliver(XM_ENABLEDCHANGED);
+  }
+}
+
+String TControl::Text() const {
+  auto* self = const_cast<TControl*>(this);
+  auto length = static_cast<std::size_t>(self->Deliver(WM_GETTEXTLENGTH));
+  String text(length + 1, '\0');
+  auto copied = static_cast<std::size_t>(
+      self->Deliver(WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data())));
+  text.resize(std::min(copied, length));
+  return text;
+}
+
+void TControl::SetText(const String& value) {
+  if (Text() == value) {
+    return;
+  }
+  Deliver(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()));
+  Deliver(XM_TEXTCHANGED);
+}
+
+void TControl::SetColor(TColor value) {
+  if (color_ != value) {
+    color_ = value;
+    parentColor_ = false;
+    Deliver(XM_COLORCHANGED);
+  }
+}
+
+void TControl::SetParentColor(bool value) {
+  if (parentColor_ != value) {
+    parentColor_ = value;
+    if (parent_ && !IsReading()) {
+      Deliver(XM_PARENTCOLORCHANGED);
+    }
+  }
+}
+
+void TControl::SetParentFont(bool value) {
+  if (parentFont_ != value) {
+    parentFont_ = value;
+    if (parent_ && !IsReading()) {
+      Deliver(XM_PARENTFONTCHANGED);
+    }
+  }
+}
+
+void TControl::OwnFontChanged() {
+  if (!changingFont_) {
+    parentFont_ = false;
+  }
+  Deliver(XM_FONTCHANGED);
+}
+
+void TControl::FontChanged() { Invalidate(); }
+
+void TControl::ColorChanged() { Invalidate(); }
+
+void TControl::AttachParent(TComponent* parent) { SetParent(dynamic_cast<TWinControl*>(parent)); }
+
+void TControl::FinishLoading() {
+  TComponent::FinishLoading();
+  if (parent_) {
+    Deliver(XM_PARENTCOLORCHANGED);
+    Deliver(XM_PARENTFONTCHANGED);
+  }
+}
+
+bool TControl::MouseCapture() const { return CaptureControl() == this; }
+
+void TControl::SetMouseCapture(bool value) {
+  if (MouseCapture() != value) {
+    SetCaptureControl(value ? this : nullptr);
+  }
+}
+
+void TControl::Invalidate() {
+  if (parent_ && parent_->HandleAllocated() && visible_) {
+    RECT bounds = BoundsRect();
+    InvalidateRect(parent_->Handle(), &bounds, !(controlStyle_ & csOpaque));
+  }
+}
+
+void TControl::Update() {
+  if (parent_) {
+    parent_->Update();
+  }
+}
+
+void TControl::Repaint() {
+  Invalidate();
+  Update();
+}
+
+LRESULT TControl::Deliver(UINT message, WPARAM wParam, LPARAM lParam) {
+  TMessage record{message, wParam, lParam, 0};
+  MessageRoute.Call(MessageRoute.Object, record);
+  return record.Result;
+}
+
+void TControl::Click() {
+  if (OnClick) {
+    OnClick(this);
+  }
+}
+
+bool TControl::PrepareMouse(TMessage& message) {
+  if (!(controlStyle_ & csDoubleClicks)) {
+    switch (message.Msg) {
+    case WM_LBUTTONDBLCLK:
+      message.Msg = WM_LBUTTONDOWN;
+      break;
+    case WM_RBUTTONDBLCLK:
+      message.Msg = WM_RBUTTONDOWN;
+      break;
+    case WM_MBUTTONDBLCLK:
+      message.Msg = WM_MBUTTONDOWN;
+      break;
+    default:
+      break;
+    }
+  }
+  if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) {
+    IncludeControlState(csLButtonDown);
+  } else if (message.Msg == WM_LBUTTONUP) {
+    ExcludeControlState(csLButtonDown);
+  }
+  return true;
+}
+
+void TControl::WndProc(TMessage& message) {
+  if (message.Msg >= WM_KEYFIRST && message.Msg <= WM_KEYLAST) {
+    TCustomForm* form = ParentForm();
+    if (form && form != this && form->WantChildKey(*this, message)) {
+      return;
+    }
+  } else if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST) {
+    PrepareMouse(message);
+  }
+  Dispatch(message);
+}
+
+void TControl::DefaultHandler(TMessage& message) { TextDefault(message); }
+
+void TControl::TextDefault(TMessage& message) {
+  switch (message.Msg) {
+  case WM_SETTEXT:
+    text_ = MessageText(message) ? MessageText(message) : "";
+    message.Result = TRUE;
+    break;
+  case WM_GETTEXT: {
+    if (message.WParam == 0) {
+      break;
+    }
+    std::size_t count = std::min<std::size_t>(text_.size(), message.WParam - 1);
+    std::copy_n(text_.data(), count, MessageBuffer(message));
+    MessageBuffer(message)[count] = '\0';
+    message.Result = static_cast<LRESULT>(count);
+    break;
+  }
+  case WM_GETTEXTLENGTH:
+    message.Result = static_cast<LRESULT>(text_.size());
+    break;
+  default:
+    break;
+  }
+}
+
+void TControl::WMLButtonDown(TMessage&) {
+  if (controlStyle_ & csCaptureMouse) {
+    SetMouseCapture(true);
+  }
+  if (controlStyle_ & csClickEvents) {
+    IncludeControlState(csClicked);
+  }
+}
+
+void TControl::WMLButtonDblClk(TMessage& message) {
+  WMLButtonDown(message);
+  if (OnDblClick) {
+    OnDblClick(this);
+  }
+}
+
+void TControl::WMLButtonUp(TMessage& message) {
+  if (controlStyle_ & csCaptureMouse) {
+    SetMouseCapture(false);
+  }
+  if (controlState_ & csClicked) {
+    ExcludeControlState(csClicked);
+    RECT client = ClientRect();
+    if (PtInRect(&client, MousePoint(message))) {
+      Click();
+    }
+  }
+}
+
+void TControl::WMCancelMode(TMessage&) {
+  if (MouseCapture()) {
+    SetMouseCapture(false);
+    ExcludeControlState(csClicked | csLButtonDown);
+  }
+}
+
+void TControl::XMParentFontChanged(TMessage&) {
+  if (parentFont_ && parent_) {
+    changingFont_ = true;
+    font_.Assign(parent_->Font());
+    changingFont_ = false;
+  }
+}
+
+void TControl::XMParentColorChanged(TMessage&) {
+  if (parentColor_ && parent_) {
+    SetColor(parent_->Color());
+    parentColor_ = true;
+  }
+}
+
+void TControl::XMFontChanged(TMessage&) { FontChanged(); }
+
+void TControl::XMColorChanged(TMessage&) { ColorChanged(); }
+
+void TControl::XMEnabledChanged(TMessage&) { Invalidate(); }
+
+void TControl::XMVisibleChanged(TMessage&) { Invalidate(); }
+
+void TControl::XMTextChanged(TMessage&) { Invalidate(); }
+
+LRESULT Deliver(TControl* control, UINT message, WPARAM wParam, LPARAM lParam) {
+  return control ? control->Deliver(message, wParam, lParam) : 0;
+}
+
+TShiftState KeyDataToShiftState(LPARAM keyData) {
+  TShiftState state;
+  if (GetKeyState(VK_SHIFT) < 0) {
+    state.Include(ssShift);
+  }
+  if (GetKeyState(VK_CONTROL) < 0) {
+    state.Include(ssCtrl);
+  }
+  if (keyData & 0x20000000) {
+    state.Include(ssAlt);
+  }
+  return state;
+}
+
+TShiftState KeysToShiftState(WPARAM keys) {
+  TShiftState state;
+  if (keys & MK_SHIFT) {
+    state.Include(ssShift);
+  }
+  if (keys & MK_CONTROL) {
+    state.Include(ssCtrl);
+  }
+  if (keys & MK_LBUTTON) {
+    state.Include(ssLeft);
+  }
+  if (keys & MK_RBUTTON) {
+    state.Include(ssRight);
+  }
+  if (keys & MK_MBUTTON) {
+    state.Include(ssMiddle);
+  }
+  if (GetKeyState(VK_MENU) < 0) {
+    state.Include(ssAlt);
+  }
+  return state;
+}

@@ -1,0 +1,175 @@
+#pragma once
+
+#include "FormTypes.h"
+#include "TScrollingWinControl.h"
+
+// A top-level window whose contents come from its form resource: construction in two steps
+// (the C++ constructor sets the defaults, Build reads the resource chain and runs the class's
+// own construction steps), showing and hiding, closing, the window styles of the border
+// settings, focus within the form and the form's share of the keyboard path.
+class TCustomForm : public TScrollingWinControl {
+public:
+  SORVANE_CLASS(TCustomForm)
+
+  explicit TCustomForm(TComponent* owner);
+  ~TCustomForm() override;
+
+  // The second step of construction: reads the form resources of the class chain below
+  // TForm (EResNotFound when there is none), runs Constructed, then the create notice.
+  void Build();
+
+  void Show();
+  void Hide() { SetVisible(false); }
+  void SetVisible(bool value) override;
+  void Close();
+  virtual bool CloseQuery();
+  // Posts XM_RELEASE: the form frees itself when it arrives.
+  void Release();
+  // Shows the form with the thread's other windows disabled and runs the loop until the
+  // modal result is set (Close sets 2) or a quit is requested; gives the modal result.
+  int ShowModal();
+  bool Modal() const { return modal_; }
+
+  TWinControl* ActiveControl() const { return activeControl_; }
+  void SetActiveControl(TWinControl* control);
+  // The focus moved to control (WM_SETFOCUS); false refuses it.
+  bool SetFocusedControl(TWinControl* control);
+  // Gives control the focus, making the form active.
+  void FocusControl(TWinControl* control);
+  bool Active() const { return active_; }
+
+  // Whether the form takes a key of one of its controls itself; forms answer no.
+  virtual bool WantChildKey(TControl& child, TMessage& message);
+  // The form's shortcut check: OnShortCut, then the menu.
+  virtual bool IsShortCut(TMessage& message);
+  bool KeyPreview() const { return keyPreview_; }
+  void SetKeyPreview(bool value) { keyPreview_ = value; }
+  bool DoKeyDown(TMessage& message) { return TWinControl::DoKeyDown(message); }
+
+  TBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TBorderIcons value);
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle value);
+  TFormStyle FormStyle() const { return formStyle_; }
+  void SetFormStyle(TFormStyle value);
+  TPosition Position() const { return position_; }
+  void SetPosition(TPosition value);
+  TWindowState WindowState() const { return windowState_; }
+  void SetWindowState(TWindowState value);
+  // Marks the form minimized without applying it (a minimized start).
+  void MarkMinimized() { windowState_ = wsMinimized; }
+  TDefaultMonitor DefaultMonitor() const { return defaultMonitor_; }
+  void SetDefaultMonitor(TDefaultMonitor value) { defaultMonitor_ = value; }
+  bool OldCreateOrder() const { return oldCreateOrder_; }
+  void SetOldCreateOrder(bool value) { oldCreateOrder_ = value; }
+  int PixelsPerInch() const { return pixelsPerInch_; }
+  void SetPixelsPerInch(int value);
+  int TextHeight() const { return textHeight_; }
+  void SetClientWidth(int value);
+  void SetClientHeight(int value);
+  int ClientWidth() const { return TControl::ClientWidth(); }
+  int ClientHeight() const { return TControl::ClientHeight(); }
+  RECT ClientRect() const override;
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int value) { modalResult_ = value; }
+  void SuspendFocusNotices(bool suspend) { focusNoticesSuspended_ = suspend; }
+
+  TNotifyEvent OnActivate;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnDeactivate;
+  TNotifyEvent OnDestroy;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnShow;
+  TShortCutEvent OnShortCut;
+
+  void ReadOwnData(TReader& reader) override;
+  void DeclareExtraProperties(TFiler& filer) override;
+  void FinishLoading() override;
+
+protected:
+  // The class's own construction steps, run by Build after the resource is read.
+  virtual void Constructed() {}
+  virtual void DoCreate();
+  virtual void DoDestroy();
+  virtual void DoShow();
+  virtual void DoHide();
+  virtual void DoClose(TCloseAction& action);
+  virtual void Activate();
+  virtual void Deactivate();
+  // The form's menu: a command (WM_COMMAND with lParam 0) and a shortcut key; true when the
+  // menu took it. A form without a menu takes nothing.
+  virtual bool MenuCommand(TMessage& message);
+  // Puts the form's menu on its new window (WM_NCCREATE); a form without a menu has none.
+  virtual void AttachMenu() {}
+  virtual bool MenuShortCut(TMessage& message);
+
+  void BeforeDestruction() override;
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  bool ShouldShow() const override;
+  void ShowNative() override;
+  void WndProc(TMessage& message) override;
+  const MessageTable& Messages() const override;
+  static const MessageTable messageTable_;
+
+private:
+  static const MessageHandler handlers_[];
+
+  void ApplyPosition();
+  // Scales the font from the resource's resolution to the screen's and, when the height of
+  // the text "0" changes with it, the child controls and the stored client size as well.
+  void ScaleToScreen(int resourcePpi, int screenPpi);
+  // The window styles of BorderStyle; gives the border icons that style leaves.
+  TBorderIcons ApplyBorderStyle(TCreateParams& params, bool topLevel) const;
+  void ApplyBorderIcons(TCreateParams& params, TBorderIcons icons) const;
+  HMONITOR TargetMonitor() const;
+  void MoveToMonitor();
+  void CenterOn(const RECT& area);
+  void HideNative();
+  void RunCreateNotice();
+  void AdjustSystemMenu();
+  int ShowCommand() const;
+
+  void WMClose(TMessage& message);
+  void WMQueryEndSession(TMessage& message);
+  void WMCommand(TMessage& message);
+  void WMSysCommand(TMessage& message);
+  void WMShowWindow(TMessage& message);
+  void WMActivate(TMessage& message);
+  void WMSetFocus(TMessage& message);
+  void WMNCCreate(TMessage& message);
+  void XMRelease(TMessage& message);
+  void XMShowingChanged(TMessage& message);
+  void XMActivate(TMessage& message);
+  void XMDeactivate(TMessage& message);
+  void XMDialogKey(TMessage& message);
+
+  TWinControl* activeControl_ = nullptr;
+  TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
+  TFormBorderStyle borderStyle_ = bsSizeable;
+  TFormStyle formStyle_ = fsNormal;
+  TPosition position_ = poDesigned;
+  TWindowState windowState_ = wsNormal;
+  TDefaultMonitor defaultMonitor_ = dmActiveForm;
+  bool oldCreateOrder_ = false;
+  int pixelsPerInch_ = 96;
+  int textHeight_ = 0;
+  int storedClientWidth_ = 0;
+  int storedClientHeight_ = 0;
+  bool keyPreview_ = false;
+  bool active_ = false;
+  bool creating_ = false;
+  bool visiblePending_ = false;
+  bool activatedPending_ = false;
+  bool showingInProgress_ = false;
+  bool focusNoticesSuspended_ = false;
+  bool destroyNoticeDone_ = false;
+  bool holdsDestroyLock_ = false;
+  bool modal_ = false;
+  int modalResult_ = 0;
+  // What WM_SHOWWINDOW remembered while the owner was minimized: 0 nothing, else the show
+  // command to come back with.
+  int savedShowCommand_ = 0;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "DeviceContexts.h"
+#include "TControl.h"
+
+// A control without a window of its own: it paints on its parent's surface, at its place.
+class TGraphicControl : public TControl {
+public:
+  SORVANE_CLASS(TGraphicControl)
+
+  explicit TGraphicControl(TComponent* owner);
+
+  TCanvas& Canvas() { return canvas_; }
+
+protected:
+  // Draws the control on Canvas; the base draws nothing.
+  virtual void Paint() {}
+
+  const MessageTable& Messages() const override;
+  static const MessageTable messageTable_;
+
+private:
+  static const MessageHandler handlers_[];
+
+  void WMPaint(TMessage& message);
+
+  TControlCanvas canvas_;
+};

@@ -1,0 +1,71 @@
+#include "TTimer.h"
+
+#include "Exception.h"
+#include "ExceptionReport.h"
+#include "Messages.h"
+
+namespace {
+
+constexpr UINT_PTR timerId = 1;
+
+} // namespace
+
+const TClassInfo& TTimer::StaticClassInfo() {
+  static const TPropInfo properties[] = {
+      PublishedProperty<&TTimer::Enabled, &TTimer::SetEnabled>("Enabled"),
+      PublishedProperty<&TTimer::Interval, &TTimer::SetInterval>("Interval"),
+      PublishedProperty<&TTimer::OnTimerEvent, &TTimer::SetOnTimer>("OnTimer"),
+  };
+  static const TClassInfo info = DescribeClass<TTimer, TComponent>("TTimer", properties);
+  return info;
+}
+
+TTimer::TTimer(TComponent* owner)
+    : TComponent(owner), window_(BindWndMethod<&TTimer::WndProc>(this)) {}
+
+TTimer::~TTimer() {
+  enabled_ = false;
+  KillTimer(window_.Handle(), timerId);
+}
+
+void TTimer::SetEnabled(bool value) {
+  if (enabled_ != value) {
+    enabled_ = value;
+    UpdateTimer();
+  }
+}
+
+void TTimer::SetInterval(std::uint32_t value) {
+  if (interval_ != value) {
+    interval_ = value;
+    UpdateTimer();
+  }
+}
+
+void TTimer::SetOnTimer(TNotifyEvent value) {
+  onTimer_ = value;
+  UpdateTimer();
+}
+
+void TTimer::UpdateTimer() {
+  KillTimer(window_.Handle(), timerId);
+  if (interval_ != 0 && enabled_ && onTimer_) {
+    if (SetTimer(window_.Handle(), timerId, interval_, nullptr) == 0) {
+      throw EOutOfResources(LoadMessage(Msg::NoTimers));
+    }
+  }
+}
+
+void TTimer::Timer() { onTimer_(this); }
+
+void TTimer::WndProc(TMessage& message) {
+  if (message.Msg != WM_TIMER) {
+    message.Result = DefWindowProcA(window_.Handle(), message.Msg, message.WParam, message.LParam);
+    return;
+  }
+  try {
+    Timer();
+  } catch (...) {
+    ReportEscapedException(this);
+  }
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Message.h"
+#include "Published.h"
+#include "TComponent.h"
+#include "UtilityWindow.h"
+
+#include <cstdint>
+
+// Calls OnTimer every Interval milliseconds through the window system's timer, on the thread
+// of the message loop. A system timer runs only while Enabled is true, Interval is not 0 and
+// OnTimer is set; every change restarts the interval.
+class TTimer : public TComponent {
+public:
+  SORVANE_CLASS(TTimer)
+
+  explicit TTimer(TComponent* owner);
+  ~TTimer() override;
+
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool value);
+  std::uint32_t Interval() const { return interval_; }
+  void SetInterval(std::uint32_t value);
+  TNotifyEvent OnTimerEvent() const { return onTimer_; }
+  // Stores the event whether or not it is equal, and restarts the timer.
+  void SetOnTimer(TNotifyEvent value);
+  // The window that receives the ticks.
+  HWND WindowHandle() const { return window_.Handle(); }
+
+protected:
+  // One tick: calls OnTimer with the timer as sender.
+  virtual void Timer();
+
+private:
+  void UpdateTimer();
+  void WndProc(TMessage& message);
+
+  bool enabled_ = true;
+  std::uint32_t interval_ = 1000;
+  TNotifyEvent onTimer_;
+  TUtilityWindow window_;
+};

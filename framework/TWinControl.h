@@ -1,0 +1,163 @@
+#pragma once
+
+#include "TBrush.h"
+#include "TControl.h"
+#include "TCreateParams.h"
+
+#include <vector>
+
+// A control with a window of its own, made when first needed: child controls, the tab order
+// and the focus, the keyboard path, painting of the controls without windows that sit on it,
+// and the reflection of the notifications Windows sends to a parent.
+class TWinControl : public TControl {
+public:
+  SORVANE_CLASS(TWinControl)
+
+  explicit TWinControl(TComponent* owner);
+  ~TWinControl() override;
+
+  // The window, created on demand.
+  HWND Handle();
+  bool HandleAllocated() const { return handle_ != nullptr; }
+  void HandleNeeded() { Handle(); }
+  // A window of another kind that this control sits in, when it has no parent control.
+  HWND ParentWindow() const { return parentWindow_; }
+  void SetParentWindow(HWND window);
+
+  int ControlCount() const { return static_cast<int>(controls_.size()); }
+  TControl* Controls(int index) const { return controls_[static_cast<std::size_t>(index)]; }
+  void InsertControl(TControl* control);
+  void RemoveControl(TControl* control);
+  // The visible child control at a client point (disabled ones only when allowed).
+  TControl* ControlAtPos(POINT point, bool allowDisabled) const;
+
+  bool Showing() const override { return showing_; }
+  void SetBounds(int left, int top, int width, int height) override;
+  RECT ClientRect() const override;
+  POINT ClientOrigin() const override;
+  void Invalidate() override;
+  void Repaint() override;
+  void Update();
+
+  int TabOrder() const;
+  void SetTabOrder(int value);
+  bool TabStop() const { return tabStop_; }
+  void SetTabStop(bool value);
+  // Visible and enabled up to the top of the parent chain.
+  bool CanFocus() const;
+  bool Focused() const;
+  virtual void SetFocus();
+  // The next control after current in the tab order of this control's descendants.
+  TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop,
+                               bool checkParent) const;
+  void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
+  // This control's windowed descendants in tab order.
+  void GetTabOrderList(std::vector<TWinControl*>& list) const;
+
+  TBrush& Brush() { return brush_; }
+
+  // Scales the bounds of the child controls (and theirs), and the fonts of those with a font
+  // of their own, by multiplier / divisor.
+  void ScaleControls(int multiplier, int divisor);
+
+  // Destroys the window and makes a new one with the current creation parameters; the text,
+  // the showing state and the focus are kept.
+  void RecreateWnd();
+
+  TKeyEvent OnKeyDown;
+  TKeyEvent OnKeyUp;
+  TKeyPressEvent OnKeyPress;
+
+protected:
+  virtual void CreateParams(TCreateParams& params);
+  // Takes a standard window class ("BUTTON", "EDIT", ...) as the base of the control's
+  // window class; its procedure becomes the default window procedure.
+  void CreateSubClass(TCreateParams& params, const char* className);
+  void CreateHandle();
+  virtual void CreateWnd();
+  virtual void CreateWindowHandle(const TCreateParams& params);
+  virtual void DestroyWnd();
+  void DestroyHandle();
+  // Shows or hides the native window after the showing state changed.
+  virtual void ShowNative();
+  // Whether the control should be showing now.
+  virtual bool ShouldShow() const;
+  void UpdateShowing();
+  void UpdateBounds();
+
+  void WndProc(TMessage& message) override;
+  void DefaultHandler(TMessage& message) override;
+  // The target of the window's procedure entry: runs MessageRoute and reports whatever
+  // escapes it.
+  void MainWndProc(TMessage& message);
+  virtual void PaintWindow(HDC dc);
+  void PaintHandler(TMessage& message);
+  void PaintControls(HDC dc);
+  virtual bool PaintsItself() const { return false; }
+
+  // The key-down path: KeyPreview of the form, then KeyDown; true when the key was used up.
+  bool DoKeyDown(TMessage& message);
+  virtual void KeyDown(WORD& key, TShiftState shift);
+  virtual void KeyUp(WORD& key, TShiftState shift);
+  virtual void KeyPress(char& key);
+
+  const MessageTable& Messages() const override;
+  void ApplyBounds() override;
+  // Reflects a notification to the framework control whose window sent it.
+  void WMReflect(TMessage& message);
+  void FontChanged() override;
+  void ColorChanged() override;
+  void FinishLoading() override;
+  TComponent* ParentForChildren() override { return this; }
+
+  static const MessageTable messageTable_;
+
+private:
+  friend LRESULT CALLBACK InitialWindowProc(HWND, UINT, WPARAM, LPARAM);
+
+  static const MessageHandler handlers_[];
+
+  void BindWindow(HWND window);
+  void RegisterWindowClass(TCreateParams& params);
+  HWND ResolveParentWindow(const TCreateParams& params) const;
+  void PlaceInZOrder();
+  bool RouteMouseToChild(TMessage& message);
+  bool IsMenuKey(TMessage& message);
+  bool IsDialogKeyFor(WORD key, TMessage& message);
+
+  void WMPaint(TMessage& message);
+  void WMEraseBkgnd(TMessage& message);
+  void WMWindowPosChanged(TMessage& message);
+  void WMNCDestroy(TMessage& message);
+  void WMNotify(TMessage& message);
+  void WMKeyDown(TMessage& message);
+  void WMKeyUp(TMessage& message);
+  void WMChar(TMessage& message);
+  void XNKeyDown(TMessage& message);
+  void XNColor(TMessage& message);
+  void XMEnabledChanged(TMessage& message);
+  void XMVisibleChanged(TMessage& message);
+  void XMShowingChanged(TMessage& message);
+  void XMRecreateWnd(TMessage& message);
+  void XMFontChanged(TMessage& message);
+  void XMColorChanged(TMessage& message);
+  void XMDialogKey(TMessage& message);
+
+  HWND handle_ = nullptr;
+  HWND parentWindow_ = nullptr;
+  WNDPROC defWndProc_ = DefWindowProcA;
+  TWindowProcEntry entry_;
+  std::vector<TControl*> controls_;
+  std::vector<TWinControl*> tabList_;
+  int loadedTabOrder_ = -1;
+  bool showing_ = false;
+  bool tabStop_ = false;
+  TBrush brush_;
+};
+
+// The framework control under a screen point, disabled ones included.
+TControl* FindControlAtScreenPoint(POINT point);
+
+// The common start-up window procedure of every framework window class: ties the new window
+// to the control being created and forwards its first message.
+LRESULT CALLBACK InitialWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "TWindowProcEntry.h"
+
+// A hidden window of class "TPUtilWindow" that passes every message to the message method of
+// a non-visual component (the timer's ticks, for one). Never shown.
+class TUtilityWindow {
+public:
+  explicit TUtilityWindow(TWndMethod method);
+  ~TUtilityWindow();
+  TUtilityWindow(const TUtilityWindow&) = delete;
+  TUtilityWindow& operator=(const TUtilityWindow&) = delete;
+
+  HWND Handle() const { return handle_; }
+
+private:
+  TWindowProcEntry entry_;
+  HWND handle_ = nullptr;
+};

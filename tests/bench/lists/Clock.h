@@ -1,6 +1,0 @@
-#pragma once
-
-// Seconds on a monotonic clock from an arbitrary start: only differences mean anything.
-// The clock lives in its own source file, which is compiled with a UTF-8 execution
-// character set, since the standard clock header cannot be compiled for code page 932.
-double MonotonicSeconds();

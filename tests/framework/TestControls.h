@@ -1,0 +1,33 @@
+#pragma once
+
+#include "TWinControl.h"
+
+// A push button on the standard "BUTTON" window class: its BN_CLICKED notification comes
+// back reflected from the parent and becomes Click.
+class TTestButton : public TWinControl {
+public:
+  SORVANE_CLASS(TTestButton)
+
+  explicit TTestButton(TComponent* owner);
+
+protected:
+  void CreateParams(TCreateParams& params) override;
+  const MessageTable& Messages() const override;
+  static const MessageTable messageTable_;
+
+private:
+  static const MessageHandler handlers_[];
+
+  void XNCommand(TMessage& message);
+};
+
+// A single-line edit box on the standard "EDIT" window class.
+class TTestEdit : public TWinControl {
+public:
+  SORVANE_CLASS(TTestEdit)
+
+  explicit TTestEdit(TComponent* owner);
+
+protected:
+  void CreateParams(TCreateParams& params) override;
+};
