@@ -7,7 +7,9 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 # The player shows on the user's display; without one, on the session's own Xvfb.
-export SORVANE_DISPLAY=${DISPLAY:-:91}
+if [ -n "${DISPLAY:-}" ]; then
+  export SORVANE_DISPLAY=$DISPLAY
+fi
 bash scripts/setup.sh
 source scripts/wine-env.sh
 cmake --preset win64 >/dev/null

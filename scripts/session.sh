@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Starts or stops what the Windows programs run in: an X server (Xvfb, unless a display is
-# already there), a PulseAudio daemon with a null sink (so audio devices play in real time)
+# Starts or stops what the Windows programs run in: an X server (an Xvfb on the first free
+# display, recorded in build/session/display; or the display SORVANE_DISPLAY names), a PulseAudio daemon with a null sink (so audio devices play in real time)
 # and the Wine session. The Wine session is started with its output sent elsewhere, so no
 # service process of Wine holds the pipes of whoever runs the tests.
 set -euo pipefail
@@ -8,14 +8,29 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/wine-env.sh"
 mkdir -p "$SORVANE_SESSION/pulse"
 
-display_up() { xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; }
+display_up() { [ -n "${DISPLAY:-}" ] && xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; }
 
+# Xvfb picks a free display itself and writes its number to descriptor 3 once it is ready.
 start_x() {
   display_up && return 0
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp </dev/null >"$SORVANE_SESSION/xvfb.log" 2>&1 &
+  if [ -n "${SORVANE_DISPLAY:-}" ]; then
+    echo "session: the display $SORVANE_DISPLAY is not there" >&2
+    return 1
+  fi
+  local number="$SORVANE_SESSION/display-number"
+  rm -f "$number" "$SORVANE_SESSION/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" </dev/null \
+    >"$SORVANE_SESSION/xvfb.log" 2>&1 &
   echo $! >"$SORVANE_SESSION/xvfb.pid"
-  for _ in $(seq 50); do display_up && return 0; sleep 0.1; done
-  echo "session: the X server on $DISPLAY did not start" >&2
+  for _ in $(seq 100); do
+    if [ -s "$number" ]; then
+      export DISPLAY=":$(tr -d '\n' <"$number")"
+      echo "$DISPLAY" >"$SORVANE_SESSION/display"
+      display_up && return 0
+    fi
+    sleep 0.1
+  done
+  echo "session: the X server did not start (see $SORVANE_SESSION/xvfb.log)" >&2
   return 1
 }
 
@@ -41,7 +56,7 @@ stop_all() {
   pactl exit >/dev/null 2>&1 || true
   if [ -f "$SORVANE_SESSION/xvfb.pid" ]; then
     kill "$(cat "$SORVANE_SESSION/xvfb.pid")" 2>/dev/null || true
-    rm -f "$SORVANE_SESSION/xvfb.pid"
+    rm -f "$SORVANE_SESSION/xvfb.pid" "$SORVANE_SESSION/display" "$SORVANE_SESSION/display-number"
   fi
 }
 

@@ -9,5 +9,11 @@ export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 export LANG=ja_JP.UTF-8
 export LC_ALL=ja_JP.UTF-8
 export SORVANE_SESSION="$SORVANE_ROOT/build/session"
-export DISPLAY="${SORVANE_DISPLAY:-:91}"
+# The display: the one asked for (SORVANE_DISPLAY), else the one the session's X server took.
+if [ -n "${SORVANE_DISPLAY:-}" ]; then
+  export DISPLAY="$SORVANE_DISPLAY"
+elif [ -f "$SORVANE_SESSION/display" ]; then
+  DISPLAY=$(cat "$SORVANE_SESSION/display")
+  export DISPLAY
+fi
 export PULSE_SERVER="unix:$SORVANE_SESSION/pulse/native"
