@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ModelText.h"
+
 // Limits, growth and index texts shared by the framework's two list kinds (TStringList and
 // TList), so that both grow and fail alike.
 
@@ -23,6 +25,6 @@ constexpr int NextListCapacity(int capacity) {
   return capacity + delta;
 }
 
-inline constexpr const char* kListIndexError = "リストのインデックスが範囲を超えています (%d)";
+inline constexpr const char* kListIndexError = ModelText::ListIndexError;
 inline constexpr const char* kListCapacityError = "リストの容量が超えました (%d)";
 inline constexpr const char* kListCountError = "リストの個数を超えました (%d)";
