@@ -5,8 +5,6 @@
 
 namespace {
 
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // SameName and SameMemberName for a table's zero-terminated name, without measuring it
 // first (the tables are searched for every property record read).
 template <typename Equal> bool TableNameIs(const char* name, std::string_view wanted, Equal equal) {
@@ -29,15 +27,6 @@ bool MemberNameIs(const char* name, std::string_view wanted) {
 }
 
 } // namespace
-
-bool SameName(std::string_view a, std::string_view b) noexcept {
-  if (a.size() != b.size())
-    return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (AsciiUpper(a[i]) != AsciiUpper(b[i]))
-      return false;
-  return true;
-}
 
 bool SameMemberName(std::string_view a, std::string_view b) noexcept {
   if (a.size() != b.size())

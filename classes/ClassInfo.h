@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AsciiCase.h"
 #include "String.h"
 #include "TEvent.h"
 #include "TVariant.h"
@@ -101,7 +102,5 @@ struct TClassInfo {
   const TClassInfo* FindFieldClass(std::string_view className) const;
 };
 
-// ASCII case-insensitive equality (names of classes, properties, members, components).
-bool SameName(std::string_view a, std::string_view b) noexcept;
 // The method and field table comparison: equal lengths, bytes equal ignoring bit 0x20.
 bool SameMemberName(std::string_view a, std::string_view b) noexcept;
