@@ -4,6 +4,7 @@
 # without prompts: each step checks first and does nothing when it is done already.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/can-run-32bit.sh"
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-dev python3 googletest
@@ -17,7 +18,25 @@ as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# Where the machine runs 32-bit code, the 32-bit Wine loader goes beside the 64-bit one, so
+# both builds' tests run; elsewhere the 64-bit build's tests run alone.
+if sorvane_can_run_32bit; then
+  wine_kind=wow64
+  packages+=(wine32:i386)
+else
+  wine_kind=win64
+  echo "setup: this machine cannot run 32-bit code; only the 64-bit build's tests will run"
+fi
+
+add_i386() {
+  dpkg --print-foreign-architectures | grep -qx i386 && return 0
+  echo "setup: adding the i386 architecture"
+  as_root dpkg --add-architecture i386
+  as_root apt-get update -q
+}
+
 install_packages() {
+  [ "$wine_kind" = wow64 ] && add_i386
   local missing=()
   for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
@@ -56,10 +75,15 @@ configure_prefix() {
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
 }
 
+# The stamp names the loaders the prefix was made with: a prefix made by the 64-bit loader
+# alone has no 32-bit system folder (32-bit programs then fail with c0000135), so it is made
+# again once the 32-bit loader is there. An older or other stamp means: make it again.
 prepare_prefix() {
-  local stamp="$WINEPREFIX/.sorvane-prefix-3"
+  local stamp="$WINEPREFIX/.sorvane-prefix-4-$wine_kind"
   [ -f "$stamp" ] && return 0
   echo "setup: preparing the Wine prefix $WINEPREFIX"
+  "$here/session.sh" stop
+  rm -rf "$WINEPREFIX"
   "$here/session.sh" start
   wineboot -i
   configure_prefix
@@ -71,5 +95,11 @@ prepare_prefix() {
 install_packages
 generate_locale
 source "$here/wine-env.sh"
-prepare_prefix >/dev/null 2>&1 </dev/null || { echo "setup: preparing the Wine prefix failed" >&2; exit 1; }
+prefix_log="$SORVANE_SESSION/prefix.log"
+mkdir -p "$SORVANE_SESSION"
+if ! prepare_prefix >"$prefix_log" 2>&1 </dev/null; then
+  echo "setup: preparing the Wine prefix failed; its output:" >&2
+  tail -n 40 "$prefix_log" >&2
+  exit 1
+fi
 echo "setup: ready"

@@ -1,29 +1,50 @@
 #!/usr/bin/env bash
 # Sets up whatever is missing, builds every configuration and runs the whole test suite:
 # the portable core natively (plain and with AddressSanitizer/UBSan), the Windows tests of
-# the 64-bit build under Wine, and a short run of each fuzz target. The 32-bit build is
-# compiled every time; this machine cannot run it. Ends with CTest's summary line.
+# both builds under Wine, and a short run of each fuzz target. Ends with CTest's summary line.
+#
+#   scripts/test.sh                 every preset
+#   scripts/test.sh host win64      only these presets (built and tested)
+#
+# Where the machine cannot run 32-bit code, the 32-bit build is compiled but not run, and
+# the set-up says so once.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 jobs=$(nproc)
+source scripts/can-run-32bit.sh
 
 bash scripts/setup.sh
 source scripts/wine-env.sh
 
-builds=(host host-sanitize fuzz win32 win64)
+all=(host host-sanitize fuzz win32 win64)
+builds=("$@")
+[ ${#builds[@]} -eq 0 ] && builds=("${all[@]}")
+for preset in "${builds[@]}"; do
+  [[ " ${all[*]} " == *" $preset "* ]] || { echo "test: no preset named $preset" >&2; exit 2; }
+done
+
+logs=build/logs
+mkdir -p "$logs"
 for preset in "${builds[@]}"; do
   echo "== build $preset"
-  cmake --preset "$preset" >"build-$preset.log" 2>&1 || { cat "build-$preset.log"; exit 1; }
-  rm -f "build-$preset.log"
+  cmake --preset "$preset" >"$logs/configure-$preset.log" 2>&1 ||
+    { cat "$logs/configure-$preset.log"; exit 1; }
   cmake --build --preset "$preset" -j "$jobs"
 done
 
 # One CTest run over the builds that run here, so the suite ends in one summary line.
+runs=()
+for preset in "${builds[@]}"; do
+  if [ "$preset" = win32 ] && ! sorvane_can_run_32bit; then
+    continue
+  fi
+  runs+=("\"../$preset\"")
+done
 mkdir -p build/all
 {
-  echo "# The builds whose tests run on this machine (the 32-bit build cannot run here)."
-  echo 'subdirs("../host" "../host-sanitize" "../fuzz" "../win64")'
+  echo "# The builds whose tests run in this run."
+  echo "subdirs(${runs[*]})"
 } >build/all/CTestTestfile.cmake
 
 trap 'scripts/session.sh stop' EXIT

@@ -1,0 +1,15 @@
+# Tells whether this machine runs 32-bit x86 code; sourced by the other scripts.
+#
+# A kernel may be built with IA-32 emulation and still refuse it at run time (a hypervisor
+# that runs 64-bit user code only answers execve with ENOEXEC), so the configuration is not
+# asked: a 93-byte static i386 program that only calls exit(0) is started instead.
+sorvane_can_run_32bit() {
+  local probe
+  probe=$(mktemp)
+  printf '\x7f\x45\x4c\x46\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08\x5d\x00\x00\x00\x5d\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00\xb8\x01\x00\x00\x00\x31\xdb\xcd\x80' >"$probe"
+  chmod +x "$probe"
+  local status=0
+  "$probe" 2>/dev/null || status=1
+  rm -f "$probe"
+  return $status
+}
