@@ -11,14 +11,29 @@
 namespace {
 
 constexpr std::array<TDeviceTraits, 4> kTraits{{
-    {"waveaudio", MCI_DEVTYPE_WAVEFORM_AUDIO, MCI_FORMAT_MILLISECONDS, true, true, false, true,
-     false, true, true},
-    {"mpegvideo", MCI_DEVTYPE_DIGITAL_VIDEO, MCI_FORMAT_MILLISECONDS, false, false, false, true,
-     false, false, true},
-    {"avivideo", MCI_DEVTYPE_DIGITAL_VIDEO, MCI_FORMAT_FRAMES, false, false, false, true, true,
-     false, true},
-    {"cdaudio", MCI_DEVTYPE_CD_AUDIO, MCI_FORMAT_MSF, false, false, true, false, false, false,
-     false},
+    {.typeName = "waveaudio",
+     .deviceType = MCI_DEVTYPE_WAVEFORM_AUDIO,
+     .defaultTimeFormat = MCI_FORMAT_MILLISECONDS,
+     .canRecord = true,
+     .canSave = true,
+     .usesFiles = true,
+     .refusesIdlePause = true,
+     .resumes = true},
+    {.typeName = "mpegvideo",
+     .deviceType = MCI_DEVTYPE_DIGITAL_VIDEO,
+     .defaultTimeFormat = MCI_FORMAT_MILLISECONDS,
+     .usesFiles = true,
+     .resumes = true},
+    {.typeName = "avivideo",
+     .deviceType = MCI_DEVTYPE_DIGITAL_VIDEO,
+     .defaultTimeFormat = MCI_FORMAT_FRAMES,
+     .usesFiles = true,
+     .canStep = true,
+     .resumes = true},
+    {.typeName = "cdaudio",
+     .deviceType = MCI_DEVTYPE_CD_AUDIO,
+     .defaultTimeFormat = MCI_FORMAT_MSF,
+     .canEject = true},
 }};
 
 char FoldedAt(std::string_view text, std::size_t i) {

@@ -13,16 +13,16 @@ enum class TMciDeviceKind { WaveAudio, MpegVideo, AviVideo, CdAudio };
 
 // What a device of a kind is and can do, as its capability requests report it.
 struct TDeviceTraits {
-  const char* typeName;    // the device type string, e.g. "waveaudio"
-  DWORD deviceType;        // MCI_DEVTYPE_*
-  DWORD defaultTimeFormat; // MCI_FORMAT_*
-  bool canRecord;          // and MCI_RECORD is accepted
-  bool canSave;            // and MCI_SAVE is accepted
-  bool canEject;           // and the door commands are accepted
-  bool usesFiles;
-  bool canStep;          // MCI_STEP is accepted (frames of a video)
-  bool refusesIdlePause; // MCI_PAUSE and MCI_RESUME fail when nothing plays
-  bool resumes;          // MCI_RESUME is accepted at all
+  const char* typeName = "";   // the device type string, e.g. "waveaudio"
+  DWORD deviceType = 0;        // MCI_DEVTYPE_*
+  DWORD defaultTimeFormat = 0; // MCI_FORMAT_*
+  bool canRecord = false;      // and MCI_RECORD is accepted
+  bool canSave = false;        // and MCI_SAVE is accepted
+  bool canEject = false;       // and the door commands are accepted
+  bool usesFiles = false;
+  bool canStep = false;          // MCI_STEP is accepted (frames of a video)
+  bool refusesIdlePause = false; // MCI_PAUSE and MCI_RESUME fail when nothing plays
+  bool resumes = false;          // MCI_RESUME is accepted at all
 };
 
 const TDeviceTraits& TraitsOf(TMciDeviceKind kind);

@@ -113,9 +113,7 @@ MCIDEVICEID TMciStandIn::FreeId() const {
 
 MCIERROR TMciStandIn::Close(TSimulatedDevice& device, DWORD_PTR flags, DWORD_PTR params) {
   Interrupt(device);
-  HWND window = HasFlag(flags, MCI_NOTIFY) && params != 0
-                    ? reinterpret_cast<HWND>(BlockAt<MCI_GENERIC_PARMS>(params)->dwCallback)
-                    : nullptr;
+  HWND window = HasFlag(flags, MCI_NOTIFY) ? CallbackOf(params) : nullptr;
   MCIDEVICEID id = device.Id();
   devices_.erase(id);
   Post(window, MCI_NOTIFY_SUCCESSFUL, id);

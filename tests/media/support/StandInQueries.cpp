@@ -20,16 +20,13 @@ MCIERROR CheckPicture(const TSimulatedDevice& device, DWORD_PTR params) {
   return params == 0 ? MCIERR_NULL_PARAMETER_BLOCK : 0;
 }
 
-MCIERROR SetDoor(TSimulatedDevice& device, ULONGLONG now, DWORD_PTR flags) {
+MCIERROR CheckDoor(const TSimulatedDevice& device, DWORD_PTR flags) {
   bool open = HasFlag(flags, MCI_SET_DOOR_OPEN);
   bool closed = HasFlag(flags, MCI_SET_DOOR_CLOSED);
-  if (!open && !closed)
-    return 0;
   if (open && closed)
     return MCIERR_FLAGS_NOT_COMPATIBLE;
-  if (!device.Traits().canEject)
+  if ((open || closed) && !device.Traits().canEject)
     return MCIERR_UNSUPPORTED_FUNCTION;
-  device.SetDoorOpen(now, open);
   return 0;
 }
 
@@ -42,10 +39,12 @@ MCIERROR TMciStandIn::Set(TSimulatedDevice& device, DWORD_PTR flags, DWORD_PTR p
   bool timeFormat = HasFlag(flags, MCI_SET_TIME_FORMAT);
   if (timeFormat && !TimeFormatSupported(device.Kind(), block->dwTimeFormat))
     return MCIERR_BAD_TIME_FORMAT;
+  if (MCIERROR error = CheckDoor(device, flags))
+    return error;
   if (HasFlag(flags, MCI_SET_DOOR_OPEN))
     Interrupt(device);
-  if (MCIERROR error = SetDoor(device, now_, flags))
-    return error;
+  if (HasFlag(flags, MCI_SET_DOOR_OPEN) || HasFlag(flags, MCI_SET_DOOR_CLOSED))
+    device.SetDoorOpen(now_, HasFlag(flags, MCI_SET_DOOR_OPEN));
   if (timeFormat)
     device.SetTimeFormat(block->dwTimeFormat);
   Conclude(device, flags, params, false);
@@ -96,12 +95,15 @@ MCIERROR TMciStandIn::StatusValue(const TSimulatedDevice& device, DWORD_PTR flag
     value =
         LengthInFormat(media, ofTrack ? media.trackLengthsMs[track - 1] : media.LengthMs(), format);
     return 0;
-  case MCI_STATUS_POSITION:
-    value = ofTrack ? PositionInFormat(media, TrackStartMs(media, track), format)
-            : HasFlag(flags, MCI_STATUS_START)
-                ? PositionInFormat(media, 0, format)
-                : PositionInFormat(media, device.PositionMs(now_), format);
+  case MCI_STATUS_POSITION: {
+    DWORD ms = device.PositionMs(now_);
+    if (ofTrack)
+      ms = TrackStartMs(media, track);
+    else if (HasFlag(flags, MCI_STATUS_START))
+      ms = 0;
+    value = PositionInFormat(media, ms, format);
     return 0;
+  }
   case MCI_STATUS_NUMBER_OF_TRACKS:
     value = media.trackLengthsMs.size();
     return 0;

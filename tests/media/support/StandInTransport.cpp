@@ -119,10 +119,11 @@ MCIERROR TMciStandIn::Seek(TSimulatedDevice& device, DWORD_PTR flags, DWORD_PTR 
   if (!device.MediaPresent())
     return MCIERR_HARDWARE;
   TSimulatedMedia media = device.MediaAt(now_);
-  std::optional<DWORD> target = HasFlag(flags, MCI_SEEK_TO_START) ? 0
-                                : HasFlag(flags, MCI_SEEK_TO_END)
-                                    ? media.LengthMs()
-                                    : PositionFromFormat(media, block->dwTo, device.TimeFormat());
+  std::optional<DWORD> target = PositionFromFormat(media, block->dwTo, device.TimeFormat());
+  if (HasFlag(flags, MCI_SEEK_TO_START))
+    target = 0;
+  else if (HasFlag(flags, MCI_SEEK_TO_END))
+    target = media.LengthMs();
   if (!target)
     return MCIERR_OUTOFRANGE;
   Interrupt(device);

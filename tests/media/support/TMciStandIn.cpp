@@ -158,9 +158,7 @@ void TMciStandIn::Conclude(TSimulatedDevice& device, DWORD_PTR flags, DWORD_PTR 
                            bool lasting) {
   if (!HasFlag(flags, MCI_NOTIFY))
     return;
-  HWND window = params == 0
-                    ? nullptr
-                    : reinterpret_cast<HWND>(BlockAt<MCI_GENERIC_PARMS>(params)->dwCallback);
+  HWND window = CallbackOf(params);
   Finish(device, MCI_NOTIFY_SUPERSEDED);
   if (lasting)
     device.SetPendingNotice(window);
