@@ -3,7 +3,7 @@
 #include "TGraphicControl.h"
 #include "TScrollingWinControl.h"
 
-const TClassInfo& TControl::StaticClassInfo() {
+TPublishedTables TControl::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TControl::Caption, &TControl::SetCaption>("Caption"),
       PublishedProperty<&TControl::Color, &TControl::SetColor>("Color"),
@@ -19,11 +19,10 @@ const TClassInfo& TControl::StaticClassInfo() {
       PublishedProperty<&TControl::OnClick>("OnClick"),
       PublishedProperty<&TControl::OnDblClick>("OnDblClick"),
   };
-  static const TClassInfo info = DescribeClass<TControl, TComponent>("TControl", properties);
-  return info;
+  return {properties};
 }
 
-const TClassInfo& TWinControl::StaticClassInfo() {
+TPublishedTables TWinControl::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TWinControl::TabOrder, &TWinControl::SetTabOrder>("TabOrder"),
       PublishedProperty<&TWinControl::TabStop, &TWinControl::SetTabStop>("TabStop"),
@@ -31,22 +30,5 @@ const TClassInfo& TWinControl::StaticClassInfo() {
       PublishedProperty<&TWinControl::OnKeyPress>("OnKeyPress"),
       PublishedProperty<&TWinControl::OnKeyUp>("OnKeyUp"),
   };
-  static const TClassInfo info = DescribeClass<TWinControl, TControl>("TWinControl", properties);
-  return info;
-}
-
-const TClassInfo& TGraphicControl::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TGraphicControl, TControl>("TGraphicControl");
-  return info;
-}
-
-const TClassInfo& TCustomControl::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TCustomControl, TWinControl>("TCustomControl");
-  return info;
-}
-
-const TClassInfo& TScrollingWinControl::StaticClassInfo() {
-  static const TClassInfo info =
-      DescribeClass<TScrollingWinControl, TWinControl>("TScrollingWinControl");
-  return info;
+  return {properties};
 }

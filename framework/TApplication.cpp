@@ -100,11 +100,6 @@ const MessageTable TApplication::messageTable_{&TDispatcher::messageTable_, hand
 
 const MessageTable& TApplication::Messages() const { return messageTable_; }
 
-const TClassInfo& TApplication::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TApplication, TComponent>("TApplication");
-  return info;
-}
-
 TApplication::TApplication(TComponent* owner)
     : TComponent(owner), entry_(BindWndMethod<&TApplication::WndProc>(this)),
       storedTitle_(InitialTitle()) {

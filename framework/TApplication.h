@@ -32,7 +32,7 @@ bool QuitChecksAgree();
 // framework's start-up.
 class TApplication : public TComponent, public TDispatcher {
 public:
-  SORVANE_CLASS(TApplication)
+  SORVANE_CLASS(TApplication, TComponent)
 
   explicit TApplication(TComponent* owner);
   ~TApplication() override;

@@ -35,7 +35,8 @@ inline constexpr TControlState csClicked = 0x0002;
 // parent's), mouse clicks, and the message path of a control without a window of its own.
 class TControl : public TComponent, public TDispatcher {
 public:
-  SORVANE_CLASS(TControl)
+  SORVANE_CLASS(TControl, TComponent)
+  SORVANE_PUBLISHED
 
   explicit TControl(TComponent* owner);
   ~TControl() override;

@@ -6,7 +6,7 @@
 // A windowed control that paints itself on its own canvas.
 class TCustomControl : public TWinControl {
 public:
-  SORVANE_CLASS(TCustomControl)
+  SORVANE_CLASS(TCustomControl, TWinControl)
 
   explicit TCustomControl(TComponent* owner);
 

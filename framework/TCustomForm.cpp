@@ -36,11 +36,6 @@ const MessageTable TCustomForm::messageTable_{&TScrollingWinControl::messageTabl
 
 const MessageTable& TCustomForm::Messages() const { return messageTable_; }
 
-const TClassInfo& TCustomForm::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TCustomForm, TScrollingWinControl>("TCustomForm");
-  return info;
-}
-
 TCustomForm::TCustomForm(TComponent* owner) : TScrollingWinControl(owner) {
   SetControlStyle(csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption |
                   csDoubleClicks);

@@ -9,7 +9,7 @@
 // settings, focus within the form and the form's share of the keyboard path.
 class TCustomForm : public TScrollingWinControl {
 public:
-  SORVANE_CLASS(TCustomForm)
+  SORVANE_CLASS(TCustomForm, TScrollingWinControl)
 
   explicit TCustomForm(TComponent* owner);
   ~TCustomForm() override;

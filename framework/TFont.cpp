@@ -149,7 +149,7 @@ const TEnumType& EnumTypeOf(TFontStyle) {
   return type;
 }
 
-const TClassInfo& TFont::StaticClassInfo() {
+TPublishedTables TFont::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TFont::Charset, &TFont::SetCharset>("Charset"),
       PublishedProperty<&TFont::Color, &TFont::SetColor>("Color"),
@@ -159,6 +159,5 @@ const TClassInfo& TFont::StaticClassInfo() {
       PublishedProperty<&TFont::Size, &TFont::SetSize>("Size"),
       PublishedProperty<&TFont::Style, &TFont::SetStyle>("Style"),
   };
-  static const TClassInfo info = DescribeClass<TFont, TGraphicsObject>("TFont", properties);
-  return info;
+  return {properties};
 }

@@ -19,7 +19,8 @@ const TEnumType& EnumTypeOf(TFontStyle);
 // Height is in pixels and negative for a character height (as the form resources hold it).
 class TFont : public TGraphicsObject {
 public:
-  SORVANE_CLASS(TFont)
+  SORVANE_CLASS(TFont, TGraphicsObject)
+  SORVANE_PUBLISHED
 
   TFont();
   ~TFont() override;

@@ -3,7 +3,7 @@
 #include "TApplication.h"
 #include "TScreen.h"
 
-const TClassInfo& TForm::StaticClassInfo() {
+TPublishedTables TForm::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TForm::ActiveControl, &TForm::SetActiveControl>("ActiveControl"),
       PublishedProperty<&TForm::AutoScroll, &TForm::SetAutoScroll>("AutoScroll"),
@@ -27,8 +27,7 @@ const TClassInfo& TForm::StaticClassInfo() {
       PublishedProperty<&TForm::OnHide>("OnHide"),
       PublishedProperty<&TForm::OnShow>("OnShow"),
   };
-  static const TClassInfo info = DescribeClass<TForm, TCustomForm>("TForm", properties);
-  return info;
+  return {properties};
 }
 
 TForm::TForm(TComponent* owner) : TCustomForm(owner) {

@@ -6,7 +6,8 @@
 // published for the form resources.
 class TForm : public TCustomForm {
 public:
-  SORVANE_CLASS(TForm)
+  SORVANE_CLASS(TForm, TCustomForm)
+  SORVANE_PUBLISHED
 
   explicit TForm(TComponent* owner);
 };

@@ -6,7 +6,7 @@
 // A control without a window of its own: it paints on its parent's surface, at its place.
 class TGraphicControl : public TControl {
 public:
-  SORVANE_CLASS(TGraphicControl)
+  SORVANE_CLASS(TGraphicControl, TControl)
 
   explicit TGraphicControl(TComponent* owner);
 

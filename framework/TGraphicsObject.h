@@ -9,7 +9,7 @@
 // (a control re-sends its font, a canvas re-selects it).
 class TGraphicsObject : public TPersistent {
 public:
-  SORVANE_CLASS(TGraphicsObject)
+  SORVANE_CLASS(TGraphicsObject, TPersistent)
 
   std::function<void()> OnChange;
 

@@ -7,11 +7,6 @@
 
 TScreen* Screen = nullptr;
 
-const TClassInfo& TScreen::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TScreen, TComponent>("TScreen");
-  return info;
-}
-
 TScreen::TScreen(TComponent* owner) : TComponent(owner), pixelsPerInch_(ScreenPixelsPerInch()) {}
 
 TCustomForm* TScreen::CustomForms(int index) const {

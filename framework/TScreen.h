@@ -13,7 +13,7 @@ class TWinControl;
 // resolution. One instance, Screen, made by the framework's start-up.
 class TScreen : public TComponent {
 public:
-  SORVANE_CLASS(TScreen)
+  SORVANE_CLASS(TScreen, TComponent)
 
   explicit TScreen(TComponent* owner);
 

@@ -6,7 +6,7 @@
 // (AutoScroll).
 class TScrollingWinControl : public TWinControl {
 public:
-  SORVANE_CLASS(TScrollingWinControl)
+  SORVANE_CLASS(TScrollingWinControl, TWinControl)
 
   explicit TScrollingWinControl(TComponent* owner) : TWinControl(owner) {}
 

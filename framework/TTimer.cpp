@@ -10,14 +10,13 @@ constexpr UINT_PTR timerId = 1;
 
 } // namespace
 
-const TClassInfo& TTimer::StaticClassInfo() {
+TPublishedTables TTimer::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TTimer::Enabled, &TTimer::SetEnabled>("Enabled"),
       PublishedProperty<&TTimer::Interval, &TTimer::SetInterval>("Interval"),
       PublishedProperty<&TTimer::OnTimerEvent, &TTimer::SetOnTimer>("OnTimer"),
   };
-  static const TClassInfo info = DescribeClass<TTimer, TComponent>("TTimer", properties);
-  return info;
+  return {properties};
 }
 
 TTimer::TTimer(TComponent* owner)

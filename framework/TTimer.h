@@ -12,7 +12,8 @@
 // OnTimer is set; every change restarts the interval.
 class TTimer : public TComponent {
 public:
-  SORVANE_CLASS(TTimer)
+  SORVANE_CLASS(TTimer, TComponent)
+  SORVANE_PUBLISHED
 
   explicit TTimer(TComponent* owner);
   ~TTimer() override;

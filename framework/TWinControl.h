@@ -11,7 +11,8 @@
 // and the reflection of the notifications Windows sends to a parent.
 class TWinControl : public TControl {
 public:
-  SORVANE_CLASS(TWinControl)
+  SORVANE_CLASS(TWinControl, TControl)
+  SORVANE_PUBLISHED
 
   explicit TWinControl(TComponent* owner);
   ~TWinControl() override;

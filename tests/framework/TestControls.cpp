@@ -12,11 +12,6 @@ const MessageTable TTestButton::messageTable_{&TWinControl::messageTable_, handl
 
 const MessageTable& TTestButton::Messages() const { return messageTable_; }
 
-const TClassInfo& TTestButton::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TTestButton, TWinControl>("TTestButton");
-  return info;
-}
-
 TTestButton::TTestButton(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 75, 25);
   SetTabStop(true);
@@ -32,11 +27,6 @@ void TTestButton::XNCommand(TMessage& message) {
   if (CommandNotifyCode(message) == BN_CLICKED) {
     Click();
   }
-}
-
-const TClassInfo& TTestEdit::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TTestEdit, TWinControl>("TTestEdit");
-  return info;
 }
 
 TTestEdit::TTestEdit(TComponent* owner) : TWinControl(owner) {

@@ -6,7 +6,7 @@
 // back reflected from the parent and becomes Click.
 class TTestButton : public TWinControl {
 public:
-  SORVANE_CLASS(TTestButton)
+  SORVANE_CLASS(TTestButton, TWinControl)
 
   explicit TTestButton(TComponent* owner);
 
@@ -24,7 +24,7 @@ private:
 // A single-line edit box on the standard "EDIT" window class.
 class TTestEdit : public TWinControl {
 public:
-  SORVANE_CLASS(TTestEdit)
+  SORVANE_CLASS(TTestEdit, TWinControl)
 
   explicit TTestEdit(TComponent* owner);
 

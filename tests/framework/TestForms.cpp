@@ -2,22 +2,7 @@
 
 #include "Exception.h"
 
-const TClassInfo& TVisibleForm::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TVisibleForm, TForm>("TVisibleForm");
-  return info;
-}
-
-const TClassInfo& TIconlessForm::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TIconlessForm, TForm>("TIconlessForm");
-  return info;
-}
-
-const TClassInfo& TNoResourceForm::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TNoResourceForm, TForm>("TNoResourceForm");
-  return info;
-}
-
-const TClassInfo& TLoadedForm::StaticClassInfo() {
+TPublishedTables TLoadedForm::Published() {
   static const TMethodInfo methods[] = {
       PublishedMethod<&TLoadedForm::FormCreate>("FormCreate"),
       PublishedMethod<&TLoadedForm::FormShow>("FormShow"),
@@ -29,9 +14,7 @@ const TClassInfo& TLoadedForm::StaticClassInfo() {
       PublishedField<&TLoadedForm::Box2>("Box2"),
       PublishedField<&TLoadedForm::Timer1>("Timer1"),
   };
-  static const TClassInfo info =
-      DescribeClass<TLoadedForm, TForm>("TLoadedForm", {}, methods, fields);
-  return info;
+  return {{}, methods, fields};
 }
 
 void TLoadedForm::Constructed() { constructedAfterLoading = Box1 != nullptr && created == 0; }
@@ -44,15 +27,14 @@ void TLoadedForm::Box1Click(TObject*) { ++clicks; }
 
 void TLoadedForm::Timer1Timer(TObject*) { ++ticks; }
 
-const TClassInfo& TScaledForm::StaticClassInfo() {
+TPublishedTables TScaledForm::Published() {
   static const TFieldInfo fields[] = {
       PublishedField<&TScaledForm::Box1>("Box1"),
   };
-  static const TClassInfo info = DescribeClass<TScaledForm, TForm>("TScaledForm", {}, {}, fields);
-  return info;
+  return {{}, {}, fields};
 }
 
-const TClassInfo& TButtonForm::StaticClassInfo() {
+TPublishedTables TButtonForm::Published() {
   static const TMethodInfo methods[] = {
       PublishedMethod<&TButtonForm::Button1Click>("Button1Click"),
       PublishedMethod<&TButtonForm::Edit1KeyDown>("Edit1KeyDown"),
@@ -61,9 +43,7 @@ const TClassInfo& TButtonForm::StaticClassInfo() {
       PublishedField<&TButtonForm::Button1>("Button1"),
       PublishedField<&TButtonForm::Edit1>("Edit1"),
   };
-  static const TClassInfo info =
-      DescribeClass<TButtonForm, TForm>("TButtonForm", {}, methods, fields);
-  return info;
+  return {{}, methods, fields};
 }
 
 void TButtonForm::Button1Click(TObject*) {

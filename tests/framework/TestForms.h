@@ -9,26 +9,27 @@
 
 class TVisibleForm : public TForm {
 public:
-  SORVANE_CLASS(TVisibleForm)
+  SORVANE_CLASS(TVisibleForm, TForm)
   using TForm::TForm;
 };
 
 class TIconlessForm : public TForm {
 public:
-  SORVANE_CLASS(TIconlessForm)
+  SORVANE_CLASS(TIconlessForm, TForm)
   using TForm::TForm;
 };
 
 // A form class with no resource at all.
 class TNoResourceForm : public TForm {
 public:
-  SORVANE_CLASS(TNoResourceForm)
+  SORVANE_CLASS(TNoResourceForm, TForm)
   using TForm::TForm;
 };
 
 class TLoadedForm : public TForm {
 public:
-  SORVANE_CLASS(TLoadedForm)
+  SORVANE_CLASS(TLoadedForm, TForm)
+  SORVANE_PUBLISHED
   using TForm::TForm;
 
   TCustomControl* Box1 = nullptr;
@@ -52,7 +53,8 @@ protected:
 
 class TScaledForm : public TForm {
 public:
-  SORVANE_CLASS(TScaledForm)
+  SORVANE_CLASS(TScaledForm, TForm)
+  SORVANE_PUBLISHED
   using TForm::TForm;
 
   TCustomControl* Box1 = nullptr;
@@ -60,7 +62,8 @@ public:
 
 class TButtonForm : public TForm {
 public:
-  SORVANE_CLASS(TButtonForm)
+  SORVANE_CLASS(TButtonForm, TForm)
+  SORVANE_PUBLISHED
   using TForm::TForm;
 
   TTestButton* Button1 = nullptr;
