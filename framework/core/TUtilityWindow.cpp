@@ -1,4 +1,4 @@
-#include "UtilityWindow.h"
+#include "TUtilityWindow.h"
 
 #include "Win32Error.h"
 

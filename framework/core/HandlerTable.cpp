@@ -1,4 +1,4 @@
-#include "MessageTable.h"
+#include "HandlerTable.h"
 
 MessageHandlerFunction MessageTable::Find(UINT message) const {
   for (const MessageTable* table = this; table; table = table->Base) {

@@ -1,5 +1,6 @@
 #include "TApplication.h"
 
+#include "ApplicationWindow.h"
 #include "ComponentLookup.h"
 #include "ControlTags.h"
 #include "ExceptionReport.h"
@@ -109,6 +110,9 @@ TApplication::TApplication(TComponent* owner)
 
 TApplication::~TApplication() {
   if (handle_) {
+    if (ApplicationWindow() == handle_) {
+      SetApplicationWindow(nullptr);
+    }
     SendMessageA(handle_, WM_SETICON, ICON_BIG, 0);
     DestroyWindow(handle_);
   }
@@ -133,6 +137,9 @@ void TApplication::CreateHandle() {
     throw EOutOfResources(LoadMessage(Msg::WindowClassError));
   }
   storedTitle_.clear();
+  if (!ApplicationWindow()) {
+    SetApplicationWindow(handle_);
+  }
   entry_.Attach(handle_);
   SetWindowLongPtrA(handle_, GWLP_WNDPROC,
                     reinterpret_cast<LONG_PTR>(TWindowProcEntry::Procedure()));
@@ -683,6 +690,8 @@ void TApplication::XMDialogHandle(TMessage& message) {
 // application object; released after it returns.
 namespace {
 
+void ReportThroughApplication(TObject* sender) { Application->ReportCurrentException(sender); }
+
 class FrameworkLifetime {
 public:
   FrameworkLifetime() {
@@ -690,6 +699,7 @@ public:
       CreateControlTags();
       Screen = new TScreen(nullptr);
       Application = new TApplication(nullptr);
+      SetExceptionReporter(ReportThroughApplication);
       SetGlobalComponentLookup(FindFormByName);
       InstallFaultReport();
     } catch (...) {
@@ -699,6 +709,7 @@ public:
 
   ~FrameworkLifetime() {
     SetGlobalComponentLookup(nullptr);
+    SetExceptionReporter(nullptr);
     if (Application) {
       Application->ShutDown();
       Application->Free();

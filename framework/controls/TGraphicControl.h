@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DeviceContexts.h"
 #include "TControl.h"
+#include "TControlCanvas.h"
 
 // A control without a window of its own: it paints on its parent's surface, at its place.
 class TGraphicControl : public TControl {

@@ -1,16 +1,16 @@
 #include "TWinControl.h"
 
+#include "ApplicationWindow.h"
 #include "ControlTags.h"
 #include "DeviceContexts.h"
 #include "Exception.h"
 #include "ExceptionReport.h"
+#include "FormLink.h"
 #include "Format.h"
 #include "FrameworkMessages.h"
 #include "MessageCrackers.h"
 #include "Messages.h"
 #include "MouseCapture.h"
-#include "TApplication.h"
-#include "TCustomForm.h"
 #include "Win32Error.h"
 
 #include <algorithm>
@@ -355,7 +355,7 @@ void TWinControl::XMShowingChanged(TMessage&) { ShowNative(); }
 
 void TWinControl::XMVisibleChanged(TMessage&) {
   if (!Visible() && handle_ && Focused()) {
-    if (TCustomForm* form = ParentForm(); form && form != this) {
+    if (TFormLink* form = HostForm()) {
       form->SetFocusedControl(nullptr);
     }
   }
@@ -634,8 +634,8 @@ bool TWinControl::RouteMouseToChild(TMessage& message) {
 void TWinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
   case WM_SETFOCUS: {
-    TCustomForm* form = ParentForm();
-    if (form && form != this && !form->SetFocusedControl(this)) {
+    TFormLink* form = HostForm();
+    if (form && !form->SetFocusedControl(this)) {
       return;
     }
     break;
@@ -706,12 +706,13 @@ void TWinControl::WMNotify(TMessage& message) {
 // --- Keyboard --------------------------------------------------------------------------------
 
 bool TWinControl::IsMenuKey(TMessage& message) {
-  TCustomForm* form = ParentForm();
+  TFormLink* form = ParentForm();
   if (form && form->IsShortCut(message)) {
     return true;
   }
-  return Application && Application->HandleAllocated() &&
-         SendMessageA(Application->Handle(), XM_APPKEYDOWN, message.WParam, message.LParam) != 0;
+  HWND application = ApplicationWindow();
+  return application &&
+         SendMessageA(application, XM_APPKEYDOWN, message.WParam, message.LParam) != 0;
 }
 
 bool TWinControl::IsDialogKeyFor(WORD key, TMessage& message) {
@@ -725,8 +726,8 @@ bool TWinControl::IsDialogKeyFor(WORD key, TMessage& message) {
   if (handle_ && (static_cast<UINT>(SendMessageA(handle_, WM_GETDLGCODE, 0, 0)) & mask)) {
     return false;
   }
-  TCustomForm* form = ParentForm();
-  return form && form->Deliver(XM_DIALOGKEY, key, message.LParam) != 0;
+  TFormLink* form = ParentForm();
+  return form && form->FormControl().Deliver(XM_DIALOGKEY, key, message.LParam) != 0;
 }
 
 void TWinControl::XNKeyDown(TMessage& message) {
@@ -744,8 +745,8 @@ void TWinControl::XNKeyDown(TMessage& message) {
 }
 
 bool TWinControl::DoKeyDown(TMessage& message) {
-  TCustomForm* form = ParentForm();
-  if (form && form != this && form->KeyPreview() && form->DoKeyDown(message)) {
+  TFormLink* form = HostForm();
+  if (form && form->PreviewKeyDown(message)) {
     return true;
   }
   WORD key = KeyCode(message);
@@ -811,15 +812,17 @@ void TWinControl::XMDialogKey(TMessage& message) {
 // --- Focus and tab order ---------------------------------------------------------------------
 
 bool TWinControl::CanFocus() const {
-  const TCustomForm* form = ParentForm();
-  for (const TWinControl* control = this; control && (control != form || control == this);
-       control = control->Parent()) {
+  TFormLink* link = HostForm();
+  const TWinControl* form = link ? &link->FormControl() : nullptr;
+  for (const TWinControl* control = this; control && control != form; control = control->Parent()) {
     if (!control->Visible() || !control->Enabled()) {
       return false;
     }
   }
   return true;
 }
+
+TWinControl* FindControl(HWND window) { return static_cast<TWinControl*>(ControlTagOf(window)); }
 
 TControl* FindControlAtScreenPoint(POINT point) {
   TWinControl* windowed = FindControl(WindowFromPoint(point));
@@ -835,8 +838,7 @@ TControl* FindControlAtScreenPoint(POINT point) {
 bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
 
 void TWinControl::SetFocus() {
-  TCustomForm* form = ParentForm();
-  if (form && form != this) {
+  if (TFormLink* form = HostForm()) {
     form->FocusControl(this);
   } else if (Showing()) {
     ::SetFocus(Handle());

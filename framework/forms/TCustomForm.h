@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormLink.h"
 #include "FormTypes.h"
 #include "TScrollingWinControl.h"
 
@@ -7,7 +8,7 @@
 // (the C++ constructor sets the defaults, Build reads the resource chain and runs the class's
 // own construction steps), showing and hiding, closing, the window styles of the border
 // settings, focus within the form and the form's share of the keyboard path.
-class TCustomForm : public TScrollingWinControl {
+class TCustomForm : public TScrollingWinControl, public TFormLink {
 public:
   SORVANE_CLASS(TCustomForm, TScrollingWinControl)
 
@@ -32,19 +33,19 @@ public:
 
   TWinControl* ActiveControl() const { return activeControl_; }
   void SetActiveControl(TWinControl* control);
-  // The focus moved to control (WM_SETFOCUS); false refuses it.
-  bool SetFocusedControl(TWinControl* control);
-  // Gives control the focus, making the form active.
-  void FocusControl(TWinControl* control);
   bool Active() const { return active_; }
 
-  // Whether the form takes a key of one of its controls itself; forms answer no.
-  virtual bool WantChildKey(TControl& child, TMessage& message);
+  TWinControl& FormControl() override { return *this; }
+  // Forms take no key of their controls themselves.
+  bool WantChildKey(TControl& child, TMessage& message) override;
+  bool SetFocusedControl(TWinControl* control) override;
+  void FocusControl(TWinControl* control) override;
   // The form's shortcut check: OnShortCut, then the menu.
-  virtual bool IsShortCut(TMessage& message);
+  bool IsShortCut(TMessage& message) override;
+  // With KeyPreview, the form's own key-down handling (OnKeyDown of the form).
+  bool PreviewKeyDown(TMessage& message) override;
   bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool value) { keyPreview_ = value; }
-  bool DoKeyDown(TMessage& message) { return TWinControl::DoKeyDown(message); }
 
   TBorderIcons BorderIcons() const { return borderIcons_; }
   void SetBorderIcons(TBorderIcons value);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageTable.h"
+#include "HandlerTable.h"
 
 // The part of every message-handling object that finds a handler for a message: the class's
 // handler table, then its base classes' tables, then default handling.

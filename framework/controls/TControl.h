@@ -14,7 +14,7 @@
 #include <cstdint>
 
 class TWinControl;
-class TCustomForm;
+class TFormLink;
 
 // What a control class is able to do, fixed by its constructor.
 using TControlStyle = std::uint32_t;
@@ -66,8 +66,11 @@ public:
 
   TWinControl* Parent() const { return parent_; }
   virtual void SetParent(TWinControl* parent);
-  // The form the control is on (the top of its parent chain when that is a form).
-  TCustomForm* ParentForm() const;
+  // The form the control is on: the top of its parent chain when that is a form (the form
+  // itself for a form); none otherwise.
+  TFormLink* ParentForm() const;
+  // The form the control is on when that is not the control itself.
+  TFormLink* HostForm() const;
 
   bool Visible() const { return visible_; }
   virtual void SetVisible(bool value);

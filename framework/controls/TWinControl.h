@@ -156,6 +156,9 @@ private:
   TBrush brush_;
 };
 
+// The framework control that owns window, or none.
+TWinControl* FindControl(HWND window);
+
 // The framework control under a screen point, disabled ones included.
 TControl* FindControlAtScreenPoint(POINT point);
 

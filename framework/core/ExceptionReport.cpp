@@ -4,11 +4,20 @@
 #include "Messages.h"
 #include "Modules.h"
 #include "ShiftJis.h"
-#include "TApplication.h"
 
 #include <windows.h>
 
+#include <atomic>
+
 namespace {
+
+constexpr std::size_t maxFallbackText = 1024;
+constexpr std::size_t maxFallbackCaption = 63;
+
+std::atomic<TExceptionReporter>& Reporter() {
+  static std::atomic<TExceptionReporter> reporter{nullptr};
+  return reporter;
+}
 
 String Limited(String text, std::size_t limit) {
   if (text.size() > limit) {
@@ -34,17 +43,21 @@ void ShowFallbackBox(const String& className, const String& message, const void*
     String text = Format(LoadMessage(Msg::ExceptionInModule),
                          {className, ModuleFileName(module), relative, message, period});
     String caption = LoadMessage(Msg::ApplicationError);
-    MessageBoxA(nullptr, Limited(text, 1024).c_str(), Limited(caption, 63).c_str(),
-                MB_TASKMODAL | MB_ICONERROR);
+    MessageBoxA(nullptr, Limited(text, maxFallbackText).c_str(),
+                Limited(caption, maxFallbackCaption).c_str(), MB_TASKMODAL | MB_ICONERROR);
   } catch (...) {
     MessageBoxA(nullptr, "", "", MB_TASKMODAL | MB_ICONERROR);
   }
 }
 
+TExceptionReporter SetExceptionReporter(TExceptionReporter reporter) {
+  return Reporter().exchange(reporter);
+}
+
 void ReportEscapedException(TObject* sender) noexcept {
   try {
-    if (Application) {
-      Application->ReportCurrentException(sender);
+    if (TExceptionReporter reporter = Reporter().load()) {
+      reporter(sender);
       return;
     }
     throw;

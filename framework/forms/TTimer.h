@@ -3,7 +3,7 @@
 #include "Message.h"
 #include "Published.h"
 #include "TComponent.h"
-#include "UtilityWindow.h"
+#include "TUtilityWindow.h"
 
 #include <cstdint>
 

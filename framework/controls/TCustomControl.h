@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceContexts.h"
+#include "TControlCanvas.h"
 #include "TWinControl.h"
 
 // A windowed control that paints itself on its own canvas.

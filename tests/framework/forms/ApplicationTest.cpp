@@ -37,7 +37,7 @@ TEST(Application, WindowHasItsClassStyleAndTitle) {
   GetWindowRect(window, &bounds);
   EXPECT_EQ(bounds.left, GetSystemMetrics(SM_CXSCREEN) / 2);
   EXPECT_EQ(bounds.top, GetSystemMetrics(SM_CYSCREEN) / 2);
-  EXPECT_EQ(Application->Title(), "framework_tests");
+  EXPECT_EQ(Application->Title(), "framework_forms_tests");
 }
 
 TEST(Application, SystemMenuLosesMaximizeSizeAndMove) {
@@ -87,7 +87,7 @@ TEST(Application, OtherExceptionsGetTheFallbackBox) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].caption, "アプリケーション エラー");
   EXPECT_NE(boxes[0].text.find("std::runtime_error"), String::npos);
-  EXPECT_NE(boxes[0].text.find("framework_tests.exe"), String::npos);
+  EXPECT_NE(boxes[0].text.find("framework_forms_tests.exe"), String::npos);
 }
 
 TEST(Application, QuitChecksCanRefuse) {

@@ -1,9 +1,9 @@
 #include "TControl.h"
 
+#include "FormLink.h"
 #include "FrameworkMessages.h"
 #include "MessageCrackers.h"
 #include "MouseCapture.h"
-#include "TCustomForm.h"
 #include "TWinControl.h"
 
 #include <algorithm>
@@ -99,12 +99,17 @@ void TControl::SetParent(TWinControl* parent) {
   }
 }
 
-TCustomForm* TControl::ParentForm() const {
+TFormLink* TControl::ParentForm() const {
   const TControl* control = this;
   while (control->parent_) {
     control = control->parent_;
   }
-  return dynamic_cast<TCustomForm*>(const_cast<TControl*>(control));
+  return dynamic_cast<TFormLink*>(const_cast<TControl*>(control));
+}
+
+TFormLink* TControl::HostForm() const {
+  TFormLink* form = ParentForm();
+  return form && &form->FormControl() != this ? form : nullptr;
 }
 
 void TControl::SetVisible(bool value) {
@@ -263,8 +268,8 @@ bool TControl::PrepareMouse(TMessage& message) {
 
 void TControl::WndProc(TMessage& message) {
   if (message.Msg >= WM_KEYFIRST && message.Msg <= WM_KEYLAST) {
-    TCustomForm* form = ParentForm();
-    if (form && form != this && form->WantChildKey(*this, message)) {
+    TFormLink* form = HostForm();
+    if (form && form->WantChildKey(*this, message)) {
       return;
     }
   } else if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST) {

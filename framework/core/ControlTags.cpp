@@ -42,7 +42,7 @@ TagAtoms& Atoms() {
 
 } // namespace
 
-void SetControlTags(HWND window, TWinControl* control) {
+void SetControlTags(HWND window, void* control) {
   SetPropA(window, Atoms().Control(), control);
   SetPropA(window, Atoms().Owner(), control);
 }
@@ -52,12 +52,7 @@ void RemoveControlTags(HWND window) {
   RemovePropA(window, Atoms().Owner());
 }
 
-TWinControl* FindControl(HWND window) {
-  if (!window) {
-    return nullptr;
-  }
-  return static_cast<TWinControl*>(GetPropA(window, Atoms().Control()));
-}
+void* ControlTagOf(HWND window) { return window ? GetPropA(window, Atoms().Control()) : nullptr; }
 
 void CreateControlTags() { Atoms(); }
 

@@ -1,6 +1,6 @@
 #include "ThreadWindows.h"
 
-#include "TApplication.h"
+#include "ApplicationWindow.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ void EnableWindows(const std::vector<HWND>& windows) {
 }
 
 HWND FindWindowToActivate(HWND except) {
-  TopWindowSearch search{except, Application ? Application->Handle() : nullptr, nullptr, nullptr};
+  TopWindowSearch search{except, ApplicationWindow(), nullptr, nullptr};
   EnumThreadWindows(GetCurrentThreadId(), FindTopWindow, reinterpret_cast<LPARAM>(&search));
   return search.normal ? search.normal : search.topMost;
 }

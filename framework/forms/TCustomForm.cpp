@@ -852,3 +852,5 @@ bool TCustomForm::IsShortCut(TMessage& message) {
 }
 
 bool TCustomForm::MenuShortCut(TMessage&) { return false; }
+
+bool TCustomForm::PreviewKeyDown(TMessage& message) { return keyPreview_ && DoKeyDown(message); }
