@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Message.h"
+#include "MessageRecords.h"
 
 class TControl;
 class TWinControl;
@@ -19,10 +19,10 @@ public:
   // Gives control the focus, making the form active.
   virtual void FocusControl(TWinControl* control) = 0;
   // The form's shortcut check for a key down.
-  virtual bool IsShortCut(TMessage& message) = 0;
+  virtual bool IsShortCut(TWMKey& message) = 0;
   // The form's own key-down handling when it previews its controls' keys; true when it used
   // the key up.
-  virtual bool PreviewKeyDown(TMessage& message) = 0;
+  virtual bool PreviewKeyDown(TWMKey& message) = 0;
 
 protected:
   TFormLink() = default;

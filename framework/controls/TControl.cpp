@@ -2,30 +2,38 @@
 
 #include "FormLink.h"
 #include "FrameworkMessages.h"
-#include "MessageCrackers.h"
 #include "MouseCapture.h"
 #include "TWinControl.h"
 
 #include <algorithm>
 
-const MessageHandler TControl::handlers_[] = {
-    {WM_LBUTTONDOWN, CallHandler<&TControl::WMLButtonDown>},
-    {WM_LBUTTONUP, CallHandler<&TControl::WMLButtonUp>},
-    {WM_LBUTTONDBLCLK, CallHandler<&TControl::WMLButtonDblClk>},
-    {WM_CANCELMODE, CallHandler<&TControl::WMCancelMode>},
-    {XM_PARENTFONTCHANGED, CallHandler<&TControl::XMParentFontChanged>},
-    {XM_PARENTCOLORCHANGED, CallHandler<&TControl::XMParentColorChanged>},
-    {XM_FONTCHANGED, CallHandler<&TControl::XMFontChanged>},
-    {XM_COLORCHANGED, CallHandler<&TControl::XMColorChanged>},
-    {XM_ENABLEDCHANGED, CallHandler<&TControl::XMEnabledChanged>},
-    {XM_VISIBLECHANGED, CallHandler<&TControl::XMVisibleChanged>},
-    {XM_TEXTCHANGED, CallHandler<&TControl::XMTextChanged>},
-};
+SORVANE_MESSAGE_TABLE(
+    TControl, SORVANE_ON(WM_LBUTTONDOWN, WMLButtonDown), SORVANE_ON(WM_LBUTTONUP, WMLButtonUp),
+    SORVANE_ON(WM_LBUTTONDBLCLK, WMLButtonDblClk), SORVANE_ON(WM_CANCELMODE, WMCancelMode),
+    SORVANE_ON(XM_PARENTFONTCHANGED, XMParentFontChanged),
+    SORVANE_ON(XM_PARENTCOLORCHANGED, XMParentColorChanged),
+    SORVANE_ON(XM_FONTCHANGED, XMFontChanged), SORVANE_ON(XM_COLORCHANGED, XMColorChanged),
+    SORVANE_ON(XM_ENABLEDCHANGED, XMEnabledChanged),
+    SORVANE_ON(XM_VISIBLECHANGED, XMVisibleChanged), SORVANE_ON(XM_TEXTCHANGED, XMTextChanged))
 
-const MessageTable TControl::messageTable_{&TDispatcher::messageTable_, handlers_,
-                                           std::size(handlers_)};
-
-const MessageTable& TControl::Messages() const { return messageTable_; }
+TPublishedTables TControl::Published() {
+  static const TPropInfo properties[] = {
+      PublishedProperty<&TControl::Caption, &TControl::SetCaption>("Caption"),
+      PublishedProperty<&TControl::Color, &TControl::SetColor>("Color"),
+      PublishedProperty<&TControl::Enabled, &TControl::SetEnabled>("Enabled"),
+      PublishedProperty<&TControl::FontObject>("Font"),
+      PublishedProperty<&TControl::Height, &TControl::SetHeight>("Height"),
+      PublishedProperty<&TControl::Left, &TControl::SetLeft>("Left"),
+      PublishedProperty<&TControl::ParentColor, &TControl::SetParentColor>("ParentColor"),
+      PublishedProperty<&TControl::ParentFont, &TControl::SetParentFont>("ParentFont"),
+      PublishedProperty<&TControl::Top, &TControl::SetTop>("Top"),
+      PublishedProperty<&TControl::Visible, &TControl::SetVisible>("Visible"),
+      PublishedProperty<&TControl::Width, &TControl::SetWidth>("Width"),
+      PublishedProperty<&TControl::OnClick>("OnClick"),
+      PublishedProperty<&TControl::OnDblClick>("OnDblClick"),
+  };
+  return {properties};
+}
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
   MessageRoute = BindWndMethod<&TControl::WndProc>(this);
@@ -282,18 +290,21 @@ void TControl::DefaultHandler(TMessage& message) { TextDefault(message); }
 
 void TControl::TextDefault(TMessage& message) {
   switch (message.Msg) {
-  case WM_SETTEXT:
-    text_ = MessageText(message) ? MessageText(message) : "";
-    message.Result = TRUE;
+  case WM_SETTEXT: {
+    TWMSetText setText(message);
+    text_ = setText.Text() ? setText.Text() : "";
+    setText.SetResult(TRUE);
     break;
+  }
   case WM_GETTEXT: {
-    if (message.WParam == 0) {
+    TWMGetText getText(message);
+    if (getText.TextMax() == 0) {
       break;
     }
-    std::size_t count = std::min<std::size_t>(text_.size(), message.WParam - 1);
-    std::copy_n(text_.data(), count, MessageBuffer(message));
-    MessageBuffer(message)[count] = '\0';
-    message.Result = static_cast<LRESULT>(count);
+    std::size_t count = std::min(text_.size(), getText.TextMax() - 1);
+    std::copy_n(text_.data(), count, getText.Buffer());
+    getText.Buffer()[count] = '\0';
+    getText.SetResult(static_cast<LRESULT>(count));
     break;
   }
   case WM_GETTEXTLENGTH:
@@ -304,7 +315,7 @@ void TControl::TextDefault(TMessage& message) {
   }
 }
 
-void TControl::WMLButtonDown(TMessage&) {
+void TControl::WMLButtonDown(TWMMouse&) {
   if (controlStyle_ & csCaptureMouse) {
     SetMouseCapture(true);
   }
@@ -313,27 +324,27 @@ void TControl::WMLButtonDown(TMessage&) {
   }
 }
 
-void TControl::WMLButtonDblClk(TMessage& message) {
+void TControl::WMLButtonDblClk(TWMMouse& message) {
   WMLButtonDown(message);
   if (OnDblClick) {
     OnDblClick(this);
   }
 }
 
-void TControl::WMLButtonUp(TMessage& message) {
+void TControl::WMLButtonUp(TWMMouse& message) {
   if (controlStyle_ & csCaptureMouse) {
     SetMouseCapture(false);
   }
   if (controlState_ & csClicked) {
     ExcludeControlState(csClicked);
     RECT client = ClientRect();
-    if (PtInRect(&client, MousePoint(message))) {
+    if (PtInRect(&client, message.Pos())) {
       Click();
     }
   }
 }
 
-void TControl::WMCancelMode(TMessage&) {
+void TControl::WMCancelMode(TWMNoParams&) {
   if (MouseCapture()) {
     SetMouseCapture(false);
     ExcludeControlState(csClicked | csLButtonDown);
@@ -367,41 +378,4 @@ void TControl::XMTextChanged(TMessage&) { Invalidate(); }
 
 LRESULT Deliver(TControl* control, UINT message, WPARAM wParam, LPARAM lParam) {
   return control ? control->Deliver(message, wParam, lParam) : 0;
-}
-
-TShiftState KeyDataToShiftState(LPARAM keyData) {
-  TShiftState state;
-  if (GetKeyState(VK_SHIFT) < 0) {
-    state.Include(ssShift);
-  }
-  if (GetKeyState(VK_CONTROL) < 0) {
-    state.Include(ssCtrl);
-  }
-  if (keyData & 0x20000000) {
-    state.Include(ssAlt);
-  }
-  return state;
-}
-
-TShiftState KeysToShiftState(WPARAM keys) {
-  TShiftState state;
-  if (keys & MK_SHIFT) {
-    state.Include(ssShift);
-  }
-  if (keys & MK_CONTROL) {
-    state.Include(ssCtrl);
-  }
-  if (keys & MK_LBUTTON) {
-    state.Include(ssLeft);
-  }
-  if (keys & MK_RBUTTON) {
-    state.Include(ssRight);
-  }
-  if (keys & MK_MBUTTON) {
-    state.Include(ssMiddle);
-  }
-  if (GetKeyState(VK_MENU) < 0) {
-    state.Include(ssAlt);
-  }
-  return state;
 }

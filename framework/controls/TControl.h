@@ -2,6 +2,7 @@
 
 #include "Colors.h"
 #include "Events.h"
+#include "MessageRecords.h"
 #include "Published.h"
 #include "String.h"
 #include "TComponent.h"
@@ -37,6 +38,7 @@ class TControl : public TComponent, public TDispatcher {
 public:
   SORVANE_CLASS(TControl, TComponent)
   SORVANE_PUBLISHED
+  SORVANE_MESSAGES
 
   explicit TControl(TComponent* owner);
   ~TControl() override;
@@ -127,7 +129,7 @@ protected:
   // prepared, then Dispatch.
   virtual void WndProc(TMessage& message);
   void DefaultHandler(TMessage& message) override;
-  const MessageTable& Messages() const override;
+  void WMCancelMode(TWMNoParams& message);
 
   // Applies new bounds to whatever shows the control.
   virtual void ApplyBounds();
@@ -150,17 +152,12 @@ protected:
   // The loader places a control in the windowed control it was read inside.
   void AttachParent(TComponent* parent) override;
 
-  static const MessageTable messageTable_;
-
 private:
   friend class TWinControl;
 
-  static const MessageHandler handlers_[];
-
-  void WMLButtonDown(TMessage& message);
-  void WMLButtonUp(TMessage& message);
-  void WMLButtonDblClk(TMessage& message);
-  void WMCancelMode(TMessage& message);
+  void WMLButtonDown(TWMMouse& message);
+  void WMLButtonUp(TWMMouse& message);
+  void WMLButtonDblClk(TWMMouse& message);
   void XMParentFontChanged(TMessage& message);
   void XMParentColorChanged(TMessage& message);
   void XMFontChanged(TMessage& message);
@@ -191,8 +188,3 @@ private:
 
 // Passes a message directly to control; 0 when there is no control.
 LRESULT Deliver(TControl* control, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-
-// The shift state of a key message's key data and the keyboard now.
-TShiftState KeyDataToShiftState(LPARAM keyData);
-// The shift state of a mouse message's key flags.
-TShiftState KeysToShiftState(WPARAM keys);

@@ -1,20 +1,11 @@
 #include "TGraphicControl.h"
 
-#include "MessageCrackers.h"
-
-const MessageHandler TGraphicControl::handlers_[] = {
-    {WM_PAINT, CallHandler<&TGraphicControl::WMPaint>},
-};
-
-const MessageTable TGraphicControl::messageTable_{&TControl::messageTable_, handlers_,
-                                                  std::size(handlers_)};
-
-const MessageTable& TGraphicControl::Messages() const { return messageTable_; }
+SORVANE_MESSAGE_TABLE(TGraphicControl, SORVANE_ON(WM_PAINT, WMPaint))
 
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner), canvas_(*this) {}
 
-void TGraphicControl::WMPaint(TMessage& message) {
-  HDC dc = MessageDC(message);
+void TGraphicControl::WMPaint(TWMPaint& message) {
+  HDC dc = message.DC();
   if (!dc) {
     return;
   }

@@ -7,6 +7,7 @@
 class TGraphicControl : public TControl {
 public:
   SORVANE_CLASS(TGraphicControl, TControl)
+  SORVANE_MESSAGES
 
   explicit TGraphicControl(TComponent* owner);
 
@@ -16,13 +17,8 @@ protected:
   // Draws the control on Canvas; the base draws nothing.
   virtual void Paint() {}
 
-  const MessageTable& Messages() const override;
-  static const MessageTable messageTable_;
-
 private:
-  static const MessageHandler handlers_[];
-
-  void WMPaint(TMessage& message);
+  void WMPaint(TWMPaint& message);
 
   TControlCanvas canvas_;
 };

@@ -2,14 +2,7 @@
 
 #include <algorithm>
 
-const MessageHandler TScrollingWinControl::handlers_[] = {
-    {WM_SIZE, CallHandler<&TScrollingWinControl::WMSize>},
-};
-
-const MessageTable TScrollingWinControl::messageTable_{&TWinControl::messageTable_, handlers_,
-                                                       std::size(handlers_)};
-
-const MessageTable& TScrollingWinControl::Messages() const { return messageTable_; }
+SORVANE_MESSAGE_TABLE(TScrollingWinControl, SORVANE_ON(WM_SIZE, WMSize))
 
 void TScrollingWinControl::SetAutoScroll(bool value) {
   if (autoScroll_ != value) {
@@ -23,7 +16,7 @@ void TScrollingWinControl::CreateWnd() {
   UpdateScrollBars();
 }
 
-void TScrollingWinControl::WMSize(TMessage& message) {
+void TScrollingWinControl::WMSize(TWMSize& message) {
   DefaultHandler(message);
   UpdateScrollBars();
 }

@@ -7,6 +7,7 @@
 class TScrollingWinControl : public TWinControl {
 public:
   SORVANE_CLASS(TScrollingWinControl, TWinControl)
+  SORVANE_MESSAGES
 
   explicit TScrollingWinControl(TComponent* owner) : TWinControl(owner) {}
 
@@ -17,13 +18,9 @@ public:
 
 protected:
   void CreateWnd() override;
-  const MessageTable& Messages() const override;
-  static const MessageTable messageTable_;
 
 private:
-  static const MessageHandler handlers_[];
-
-  void WMSize(TMessage& message);
+  void WMSize(TWMSize& message);
   SIZE ChildrenExtent() const;
 
   bool autoScroll_ = true;

@@ -1,86 +1,45 @@
 #include "TWinControl.h"
 
-#include "ApplicationWindow.h"
 #include "ControlTags.h"
 #include "DeviceContexts.h"
-#include "Exception.h"
 #include "ExceptionReport.h"
 #include "FormLink.h"
-#include "Format.h"
 #include "FrameworkMessages.h"
-#include "MessageCrackers.h"
-#include "Messages.h"
 #include "MouseCapture.h"
-#include "Win32Error.h"
 
 #include <algorithm>
 
-namespace {
-
-// The control whose window is being created: valid from just before CreateWindowExA to the
-// window's first message, which arrives on the same thread inside that call.
-TWinControl* creationControl = nullptr;
-
-bool IsDialogNavigationKey(WORD key, UINT& mask) {
-  switch (key) {
-  case VK_RETURN:
-  case VK_ESCAPE:
-  case VK_CANCEL:
-  case VK_EXECUTE:
-    mask = DLGC_WANTALLKEYS;
-    return true;
-  case VK_TAB:
-    mask = DLGC_WANTTAB;
-    return true;
-  case VK_LEFT:
-  case VK_RIGHT:
-  case VK_UP:
-  case VK_DOWN:
-    mask = DLGC_WANTARROWS;
-    return true;
-  default:
-    return false;
-  }
+TPublishedTables TWinControl::Published() {
+  static const TPropInfo properties[] = {
+      PublishedProperty<&TWinControl::TabOrder, &TWinControl::SetTabOrder>("TabOrder"),
+      PublishedProperty<&TWinControl::TabStop, &TWinControl::SetTabStop>("TabStop"),
+      PublishedProperty<&TWinControl::OnKeyDown>("OnKeyDown"),
+      PublishedProperty<&TWinControl::OnKeyPress>("OnKeyPress"),
+      PublishedProperty<&TWinControl::OnKeyUp>("OnKeyUp"),
+  };
+  return {properties};
 }
 
-} // namespace
-
-const MessageHandler TWinControl::handlers_[] = {
-    {WM_PAINT, CallHandler<&TWinControl::WMPaint>},
-    {WM_ERASEBKGND, CallHandler<&TWinControl::WMEraseBkgnd>},
-    {WM_WINDOWPOSCHANGED, CallHandler<&TWinControl::WMWindowPosChanged>},
-    {WM_NCDESTROY, CallHandler<&TWinControl::WMNCDestroy>},
-    {WM_COMMAND, CallHandler<&TWinControl::WMReflect>},
-    {WM_HSCROLL, CallHandler<&TWinControl::WMReflect>},
-    {WM_VSCROLL, CallHandler<&TWinControl::WMReflect>},
-    {WM_NOTIFY, CallHandler<&TWinControl::WMNotify>},
-    {WM_KEYDOWN, CallHandler<&TWinControl::WMKeyDown>},
-    {WM_SYSKEYDOWN, CallHandler<&TWinControl::WMKeyDown>},
-    {WM_KEYUP, CallHandler<&TWinControl::WMKeyUp>},
-    {WM_SYSKEYUP, CallHandler<&TWinControl::WMKeyUp>},
-    {WM_CHAR, CallHandler<&TWinControl::WMChar>},
-    {XN_KEYDOWN, CallHandler<&TWinControl::XNKeyDown>},
-    {XN_SYSKEYDOWN, CallHandler<&TWinControl::XNKeyDown>},
-    {XN_BASE + WM_CTLCOLORMSGBOX, CallHandler<&TWinControl::XNColor>},
-    {XN_BASE + WM_CTLCOLOREDIT, CallHandler<&TWinControl::XNColor>},
-    {XN_BASE + WM_CTLCOLORLISTBOX, CallHandler<&TWinControl::XNColor>},
-    {XN_BASE + WM_CTLCOLORBTN, CallHandler<&TWinControl::XNColor>},
-    {XN_BASE + WM_CTLCOLORDLG, CallHandler<&TWinControl::XNColor>},
-    {XN_BASE + WM_CTLCOLORSCROLLBAR, CallHandler<&TWinControl::XNColor>},
-    {XN_BASE + WM_CTLCOLORSTATIC, CallHandler<&TWinControl::XNColor>},
-    {XM_ENABLEDCHANGED, CallHandler<&TWinControl::XMEnabledChanged>},
-    {XM_VISIBLECHANGED, CallHandler<&TWinControl::XMVisibleChanged>},
-    {XM_SHOWINGCHANGED, CallHandler<&TWinControl::XMShowingChanged>},
-    {XM_RECREATEWND, CallHandler<&TWinControl::XMRecreateWnd>},
-    {XM_FONTCHANGED, CallHandler<&TWinControl::XMFontChanged>},
-    {XM_COLORCHANGED, CallHandler<&TWinControl::XMColorChanged>},
-    {XM_DIALOGKEY, CallHandler<&TWinControl::XMDialogKey>},
-};
-
-const MessageTable TWinControl::messageTable_{&TControl::messageTable_, handlers_,
-                                              std::size(handlers_)};
-
-const MessageTable& TWinControl::Messages() const { return messageTable_; }
+SORVANE_MESSAGE_TABLE(
+    TWinControl, SORVANE_ON(WM_PAINT, WMPaint), SORVANE_ON(WM_ERASEBKGND, WMEraseBkgnd),
+    SORVANE_ON(WM_WINDOWPOSCHANGED, WMWindowPosChanged), SORVANE_ON(WM_NCDESTROY, WMNCDestroy),
+    SORVANE_ON(WM_SETFOCUS, WMSetFocus), SORVANE_ON(WM_CANCELMODE, WMCancelMode),
+    SORVANE_ON(WM_COMMAND, WMCommand), SORVANE_ON(WM_HSCROLL, WMScroll),
+    SORVANE_ON(WM_VSCROLL, WMScroll), SORVANE_ON(WM_NOTIFY, WMNotify),
+    SORVANE_ON(WM_KEYDOWN, WMKeyDown), SORVANE_ON(WM_SYSKEYDOWN, WMKeyDown),
+    SORVANE_ON(WM_KEYUP, WMKeyUp), SORVANE_ON(WM_SYSKEYUP, WMKeyUp), SORVANE_ON(WM_CHAR, WMChar),
+    SORVANE_ON(XN_KEYDOWN, XNKeyDown), SORVANE_ON(XN_SYSKEYDOWN, XNKeyDown),
+    SORVANE_ON(XN_BASE + WM_CTLCOLORMSGBOX, XNColor),
+    SORVANE_ON(XN_BASE + WM_CTLCOLOREDIT, XNColor),
+    SORVANE_ON(XN_BASE + WM_CTLCOLORLISTBOX, XNColor),
+    SORVANE_ON(XN_BASE + WM_CTLCOLORBTN, XNColor), SORVANE_ON(XN_BASE + WM_CTLCOLORDLG, XNColor),
+    SORVANE_ON(XN_BASE + WM_CTLCOLORSCROLLBAR, XNColor),
+    SORVANE_ON(XN_BASE + WM_CTLCOLORSTATIC, XNColor),
+    SORVANE_ON(XM_ENABLEDCHANGED, XMEnabledChanged),
+    SORVANE_ON(XM_VISIBLECHANGED, XMVisibleChanged),
+    SORVANE_ON(XM_SHOWINGCHANGED, XMShowingChanged), SORVANE_ON(XM_RECREATEWND, XMRecreateWnd),
+    SORVANE_ON(XM_FONTCHANGED, XMFontChanged), SORVANE_ON(XM_COLORCHANGED, XMColorChanged),
+    SORVANE_ON(XM_DIALOGKEY, XMDialogKey))
 
 TWinControl::TWinControl(TComponent* owner)
     : TControl(owner), entry_(BindWndMethod<&TWinControl::MainWndProc>(this)) {
@@ -101,274 +60,12 @@ TWinControl::~TWinControl() {
   }
 }
 
-// --- Window creation and destruction ---------------------------------------------------------
-
-LRESULT CALLBACK InitialWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  TWinControl* control = creationControl;
-  if (!control) {
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
-  creationControl = nullptr;
-  control->BindWindow(window);
-  return CallWindowProcA(TWindowProcEntry::Procedure(), window, message, wParam, lParam);
-}
-
-void TWinControl::BindWindow(HWND window) {
-  handle_ = window;
-  SetWindowLongPtrA(window, GWLP_WNDPROC,
-                    reinterpret_cast<LONG_PTR>(TWindowProcEntry::Procedure()));
-  entry_.Attach(window);
-  if ((GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) &&
-      GetWindowLongPtrA(window, GWLP_ID) == 0) {
-    SetWindowLongPtrA(window, GWLP_ID, reinterpret_cast<LONG_PTR>(window));
-  }
-  SetControlTags(window, this);
-}
-
 HWND TWinControl::Handle() {
   if (!handle_) {
     CreateHandle();
   }
   return handle_;
 }
-
-void TWinControl::SetParentWindow(HWND window) {
-  if (parentWindow_ != window && !Parent()) {
-    DestroyHandle();
-    parentWindow_ = window;
-    UpdateShowing();
-  }
-}
-
-void TWinControl::CreateParams(TCreateParams& params) {
-  params.Caption = StoredText();
-  params.Style = WS_CHILD | WS_CLIPSIBLINGS;
-  if (ControlStyle() & csAcceptsControls) {
-    params.Style |= WS_CLIPCHILDREN;
-    params.ExStyle |= WS_EX_CONTROLPARENT;
-  }
-  if (!Enabled()) {
-    params.Style |= WS_DISABLED;
-  }
-  if (tabStop_) {
-    params.Style |= WS_TABSTOP;
-  }
-  if (Visible() && Parent()) {
-    params.Style |= WS_VISIBLE;
-  }
-  params.X = Left();
-  params.Y = Top();
-  params.Width = Width();
-  params.Height = Height();
-  params.WndParent = Parent() ? Parent()->Handle() : parentWindow_;
-  params.WindowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-  params.WindowClass.lpfnWndProc = DefWindowProcA;
-  params.WindowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  params.WindowClass.hInstance = GetModuleHandleA(nullptr);
-  params.WinClassName = ClassName();
-}
-
-void TWinControl::CreateSubClass(TCreateParams& params, const char* className) {
-  WNDCLASSA standard{};
-  if (GetClassInfoA(nullptr, className, &standard)) {
-    standard.hInstance = GetModuleHandleA(nullptr);
-    standard.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
-    params.WindowClass = standard;
-  }
-}
-
-HWND TWinControl::ResolveParentWindow(const TCreateParams& params) const {
-  if (!(params.Style & WS_CHILD) || params.WndParent) {
-    return params.WndParent;
-  }
-  auto* owner = dynamic_cast<TWinControl*>(Owner());
-  if (owner && owner->IsReading()) {
-    return owner->Handle();
-  }
-  throw EInvalidOperation(Format(LoadMessage(Msg::ParentRequired), {Name()}));
-}
-
-void TWinControl::RegisterWindowClass(TCreateParams& params) {
-  defWndProc_ = params.WindowClass.lpfnWndProc;
-  WNDCLASSA existing{};
-  HINSTANCE instance = params.WindowClass.hInstance;
-  bool registered = GetClassInfoA(instance, params.WinClassName.c_str(), &existing) != 0;
-  if (registered && existing.lpfnWndProc == InitialWindowProc) {
-    return;
-  }
-  if (registered) {
-    UnregisterClassA(params.WinClassName.c_str(), instance);
-  }
-  params.WindowClass.lpfnWndProc = InitialWindowProc;
-  params.WindowClass.lpszClassName = params.WinClassName.c_str();
-  Win32Check(RegisterClassA(&params.WindowClass) != 0);
-}
-
-void TWinControl::CreateWnd() {
-  TCreateParams params;
-  CreateParams(params);
-  params.WndParent = ResolveParentWindow(params);
-  RegisterWindowClass(params);
-  CreateWindowHandle(params);
-  StoreText(String());
-  UpdateBounds();
-  SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), 1);
-  AdjustSize();
-}
-
-void TWinControl::CreateWindowHandle(const TCreateParams& params) {
-  creationControl = this;
-  HWND window =
-      CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(),
-                      params.Style, params.X, params.Y, params.Width, params.Height,
-                      params.WndParent, nullptr, params.WindowClass.hInstance, params.Param);
-  creationControl = nullptr;
-  if (!window) {
-    RaiseLastWin32Error();
-  }
-  handle_ = window;
-}
-
-void TWinControl::CreateHandle() {
-  if (handle_) {
-    return;
-  }
-  CreateWnd();
-  SetControlTags(handle_, this);
-  PlaceInZOrder();
-  for (TControl* child : controls_) {
-    if (auto* windowed = dynamic_cast<TWinControl*>(child)) {
-      windowed->CreateHandle();
-    }
-  }
-}
-
-void TWinControl::PlaceInZOrder() {
-  if (!Parent()) {
-    return;
-  }
-  const auto& siblings = Parent()->controls_;
-  auto self = std::find(siblings.begin(), siblings.end(), this);
-  for (auto next = self == siblings.end() ? self : self + 1; next != siblings.end(); ++next) {
-    auto* windowed = dynamic_cast<TWinControl*>(*next);
-    if (windowed && windowed->handle_) {
-      SetWindowPos(handle_, windowed->handle_, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-      return;
-    }
-  }
-}
-
-void TWinControl::DestroyWnd() {
-  int length = GetWindowTextLengthA(handle_);
-  String text(static_cast<std::size_t>(length) + 1, '\0');
-  length = GetWindowTextA(handle_, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(std::max(length, 0)));
-  StoreText(text);
-  Win32Check(DestroyWindow(handle_) != 0);
-}
-
-void TWinControl::DestroyHandle() {
-  if (!handle_) {
-    return;
-  }
-  for (TControl* child : controls_) {
-    if (auto* windowed = dynamic_cast<TWinControl*>(child)) {
-      windowed->DestroyHandle();
-    }
-  }
-  DestroyWnd();
-}
-
-void TWinControl::RecreateWnd() {
-  if (handle_) {
-    Deliver(XM_RECREATEWND);
-  }
-}
-
-void TWinControl::XMRecreateWnd(TMessage&) {
-  bool focused = Focused();
-  bool wasShowing = showing_;
-  DestroyHandle();
-  if (!wasShowing) {
-    return;
-  }
-  CreateHandle();
-  showing_ = true;
-  ShowNative();
-  for (TControl* child : controls_) {
-    if (auto* windowed = dynamic_cast<TWinControl*>(child)) {
-      windowed->UpdateShowing();
-    }
-  }
-  if (focused) {
-    ::SetFocus(handle_);
-  }
-}
-
-void TWinControl::WMNCDestroy(TMessage& message) {
-  DefaultHandler(message);
-  RemoveControlTags(handle_);
-  handle_ = nullptr;
-  showing_ = false;
-}
-
-// --- Showing ---------------------------------------------------------------------------------
-
-bool TWinControl::ShouldShow() const {
-  if (!Visible() || IsReading()) {
-    return false;
-  }
-  return Parent() ? Parent()->showing_ : parentWindow_ != nullptr;
-}
-
-void TWinControl::UpdateShowing() {
-  bool show = ShouldShow();
-  if (show && !handle_) {
-    CreateHandle();
-  }
-  if (show != showing_) {
-    showing_ = show;
-    try {
-      Deliver(XM_SHOWINGCHANGED);
-    } catch (...) {
-      showing_ = !show;
-      throw;
-    }
-  }
-  for (TControl* child : controls_) {
-    if (auto* windowed = dynamic_cast<TWinControl*>(child)) {
-      windowed->UpdateShowing();
-    }
-  }
-}
-
-void TWinControl::ShowNative() {
-  if (!handle_) {
-    return;
-  }
-  UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
-  SetWindowPos(handle_, nullptr, 0, 0, 0, 0, flags | (showing_ ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
-}
-
-void TWinControl::XMShowingChanged(TMessage&) { ShowNative(); }
-
-void TWinControl::XMVisibleChanged(TMessage&) {
-  if (!Visible() && handle_ && Focused()) {
-    if (TFormLink* form = HostForm()) {
-      form->SetFocusedControl(nullptr);
-    }
-  }
-  UpdateShowing();
-}
-
-void TWinControl::XMEnabledChanged(TMessage&) {
-  if (handle_) {
-    EnableWindow(handle_, Enabled());
-  }
-}
-
-// --- Children --------------------------------------------------------------------------------
 
 void TWinControl::InsertControl(TControl* control) {
   control->SetParentSilently(this);
@@ -410,8 +107,6 @@ TControl* TWinControl::ControlAtPos(POINT point, bool allowDisabled) const {
   }
   return nullptr;
 }
-
-// --- Bounds and painting ---------------------------------------------------------------------
 
 void TWinControl::ScaleControls(int multiplier, int divisor) {
   for (TControl* control : controls_) {
@@ -464,7 +159,7 @@ void TWinControl::UpdateBounds() {
   StoreBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
 }
 
-void TWinControl::WMWindowPosChanged(TMessage& message) {
+void TWinControl::WMWindowPosChanged(TWMWindowPosChanged& message) {
   DefaultHandler(message);
   UpdateBounds();
 }
@@ -485,82 +180,6 @@ RECT TWinControl::ClientRect() const {
   RECT client{};
   GetClientRect(handle_, &client);
   return client;
-}
-
-void TWinControl::Invalidate() {
-  if (handle_) {
-    InvalidateRect(handle_, nullptr, !(ControlStyle() & csOpaque));
-  }
-}
-
-void TWinControl::Update() {
-  if (handle_) {
-    UpdateWindow(handle_);
-  }
-}
-
-void TWinControl::Repaint() {
-  Invalidate();
-  Update();
-}
-
-void TWinControl::WMPaint(TMessage& message) {
-  bool hasGraphicChildren = std::any_of(controls_.begin(), controls_.end(), [](TControl* c) {
-    return dynamic_cast<TWinControl*>(c) == nullptr;
-  });
-  if (PaintsItself() || hasGraphicChildren || message.WParam != 0) {
-    PaintHandler(message);
-  } else {
-    DefaultHandler(message);
-  }
-}
-
-void TWinControl::PaintHandler(TMessage& message) {
-  HDC dc = MessageDC(message);
-  PAINTSTRUCT paint{};
-  if (!dc) {
-    dc = BeginPaint(handle_, &paint);
-  }
-  int saved = SaveDC(dc);
-  PaintWindow(dc);
-  RestoreDC(dc, saved);
-  PaintControls(dc);
-  if (!MessageDC(message)) {
-    EndPaint(handle_, &paint);
-  }
-}
-
-void TWinControl::PaintWindow(HDC dc) {
-  TMessage paint{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
-  DefaultHandler(paint);
-}
-
-void TWinControl::PaintControls(HDC dc) {
-  for (TControl* control : controls_) {
-    if (dynamic_cast<TWinControl*>(control) || !control->Visible()) {
-      continue;
-    }
-    RECT bounds = control->BoundsRect();
-    if (!RectVisible(dc, &bounds)) {
-      continue;
-    }
-    int saved = SaveDC(dc);
-    SetViewportOrgEx(dc, bounds.left, bounds.top, nullptr);
-    IntersectClipRect(dc, 0, 0, control->Width(), control->Height());
-    control->Deliver(WM_PAINT, reinterpret_cast<WPARAM>(dc));
-    RestoreDC(dc, saved);
-  }
-}
-
-void TWinControl::WMEraseBkgnd(TMessage& message) {
-  if (defWndProc_ != DefWindowProcA) {
-    DefaultHandler(message);
-    return;
-  }
-  RECT client{};
-  GetClientRect(handle_, &client);
-  FillRect(MessageDC(message), &client, brush_.Handle());
-  message.Result = 1;
 }
 
 void TWinControl::FontChanged() {
@@ -589,14 +208,12 @@ void TWinControl::XMColorChanged(TMessage&) {
   }
 }
 
-void TWinControl::XNColor(TMessage& message) {
-  HDC dc = MessageDC(message);
+void TWinControl::XNColor(TWMCtlColor& message) {
+  HDC dc = message.ChildDC();
   SetTextColor(dc, ColorToRGB(Font().Color()));
   SetBkColor(dc, ColorToRGB(brush_.Color()));
-  message.Result = reinterpret_cast<LRESULT>(brush_.Handle());
+  message.SetResult(reinterpret_cast<LRESULT>(brush_.Handle()));
 }
-
-// --- Message path ----------------------------------------------------------------------------
 
 void TWinControl::MainWndProc(TMessage& message) {
   try {
@@ -608,12 +225,13 @@ void TWinControl::MainWndProc(TMessage& message) {
 }
 
 bool TWinControl::RouteMouseToChild(TMessage& message) {
+  TWMMouse mouse(message);
   TControl* target = CaptureControl();
   if (target && target->Parent() != this) {
     target = nullptr;
   }
   if (!target && message.Msg != WM_MOUSEWHEEL) {
-    target = ControlAtPos(MousePoint(message), false);
+    target = ControlAtPos(mouse.Pos(), false);
     if (dynamic_cast<TWinControl*>(target)) {
       target = nullptr;
     }
@@ -621,9 +239,8 @@ bool TWinControl::RouteMouseToChild(TMessage& message) {
   if (!target) {
     return false;
   }
-  POINT point = MousePoint(message);
   RECT bounds = target->BoundsRect();
-  LPARAM local = MAKELPARAM(point.x - bounds.left, point.y - bounds.top);
+  LPARAM local = TWMMouse::PosParam(POINT{mouse.XPos() - bounds.left, mouse.YPos() - bounds.top});
   message.Result = target->Deliver(message.Msg, message.WParam, local);
   if (message.Result == 0) {
     message.Result = DefWindowProcA(handle_, message.Msg, message.WParam, message.LParam);
@@ -632,26 +249,25 @@ bool TWinControl::RouteMouseToChild(TMessage& message) {
 }
 
 void TWinControl::WndProc(TMessage& message) {
-  switch (message.Msg) {
-  case WM_SETFOCUS: {
-    TFormLink* form = HostForm();
-    if (form && !form->SetFocusedControl(this)) {
-      return;
-    }
-    break;
-  }
-  case WM_CANCELMODE:
-    if (TControl* capture = CaptureControl(); capture && capture->Parent() == this) {
-      capture->Deliver(WM_CANCELMODE);
-    }
-    break;
-  default:
-    if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST && RouteMouseToChild(message)) {
-      return;
-    }
-    break;
+  if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST && RouteMouseToChild(message)) {
+    return;
   }
   TControl::WndProc(message);
+}
+
+void TWinControl::WMSetFocus(TWMSetFocus& message) {
+  TFormLink* form = HostForm();
+  if (form && !form->SetFocusedControl(this)) {
+    return;
+  }
+  DefaultHandler(message);
+}
+
+void TWinControl::WMCancelMode(TWMNoParams& message) {
+  if (TControl* capture = CaptureControl(); capture && capture->Parent() == this) {
+    capture->Deliver(WM_CANCELMODE);
+  }
+  TControl::WMCancelMode(message);
 }
 
 void TWinControl::DefaultHandler(TMessage& message) {
@@ -675,8 +291,8 @@ void TWinControl::DefaultHandler(TMessage& message) {
   case WM_CTLCOLORDLG:
   case WM_CTLCOLORSCROLLBAR:
   case WM_CTLCOLORSTATIC:
-    message.Result =
-        SendMessageA(MessageChild(message), XN_BASE + message.Msg, message.WParam, message.LParam);
+    message.Result = SendMessageA(TWMCtlColor(message).ChildWnd(), XN_BASE + message.Msg,
+                                  message.WParam, message.LParam);
     return;
   default:
     break;
@@ -685,141 +301,14 @@ void TWinControl::DefaultHandler(TMessage& message) {
       CallWindowProcA(defWndProc_, handle_, message.Msg, message.WParam, message.LParam);
 }
 
-void TWinControl::WMReflect(TMessage& message) {
-  HWND child = MessageChild(message);
-  if (TWinControl* control = FindControl(child); control && child != handle_) {
-    message.Result = control->Deliver(XN_BASE + message.Msg, message.WParam, message.LParam);
-    return;
-  }
-  DefaultHandler(message);
-}
-
-void TWinControl::WMNotify(TMessage& message) {
-  const NMHDR* header = NotifyHeader(message);
+void TWinControl::WMNotify(TWMNotify& message) {
+  const NMHDR* header = message.NMHdr();
   if (TWinControl* control = header ? FindControl(header->hwndFrom) : nullptr) {
-    message.Result = control->Deliver(XN_NOTIFY, message.WParam, message.LParam);
+    const TMessage& raw = message;
+    message.SetResult(control->Deliver(XN_NOTIFY, raw.WParam, raw.LParam));
     return;
   }
   DefaultHandler(message);
-}
-
-// --- Keyboard --------------------------------------------------------------------------------
-
-bool TWinControl::IsMenuKey(TMessage& message) {
-  TFormLink* form = ParentForm();
-  if (form && form->IsShortCut(message)) {
-    return true;
-  }
-  HWND application = ApplicationWindow();
-  return application &&
-         SendMessageA(application, XM_APPKEYDOWN, message.WParam, message.LParam) != 0;
-}
-
-bool TWinControl::IsDialogKeyFor(WORD key, TMessage& message) {
-  UINT mask = 0;
-  if (!IsDialogNavigationKey(key, mask)) {
-    return false;
-  }
-  if (Deliver(XM_WANTSPECIALKEY, key, message.LParam) != 0) {
-    return false;
-  }
-  if (handle_ && (static_cast<UINT>(SendMessageA(handle_, WM_GETDLGCODE, 0, 0)) & mask)) {
-    return false;
-  }
-  TFormLink* form = ParentForm();
-  return form && form->FormControl().Deliver(XM_DIALOGKEY, key, message.LParam) != 0;
-}
-
-void TWinControl::XNKeyDown(TMessage& message) {
-  message.Result = 1;
-  if (IsMenuKey(message)) {
-    return;
-  }
-  if (Deliver(XM_CHILDKEY, message.WParam, reinterpret_cast<LPARAM>(this)) != 0) {
-    return;
-  }
-  if (IsDialogKeyFor(KeyCode(message), message)) {
-    return;
-  }
-  message.Result = 0;
-}
-
-bool TWinControl::DoKeyDown(TMessage& message) {
-  TFormLink* form = HostForm();
-  if (form && form->PreviewKeyDown(message)) {
-    return true;
-  }
-  WORD key = KeyCode(message);
-  KeyDown(key, KeyDataToShiftState(message.LParam));
-  if (key == 0) {
-    return true;
-  }
-  message.WParam = key;
-  return false;
-}
-
-void TWinControl::KeyDown(WORD& key, TShiftState shift) {
-  if (OnKeyDown) {
-    OnKeyDown(this, key, shift);
-  }
-}
-
-void TWinControl::KeyUp(WORD& key, TShiftState shift) {
-  if (OnKeyUp) {
-    OnKeyUp(this, key, shift);
-  }
-}
-
-void TWinControl::KeyPress(char& key) {
-  if (OnKeyPress) {
-    OnKeyPress(this, key);
-  }
-}
-
-void TWinControl::WMKeyDown(TMessage& message) {
-  if (!DoKeyDown(message)) {
-    DefaultHandler(message);
-  }
-}
-
-void TWinControl::WMKeyUp(TMessage& message) {
-  WORD key = KeyCode(message);
-  KeyUp(key, KeyDataToShiftState(message.LParam));
-  if (key != 0) {
-    message.WParam = key;
-    DefaultHandler(message);
-  }
-}
-
-void TWinControl::WMChar(TMessage& message) {
-  char key = static_cast<char>(KeyCode(message));
-  KeyPress(key);
-  if (key != 0) {
-    message.WParam = static_cast<unsigned char>(key);
-    DefaultHandler(message);
-  }
-}
-
-void TWinControl::XMDialogKey(TMessage& message) {
-  for (TControl* child : controls_) {
-    if (child->Deliver(XM_DIALOGKEY, message.WParam, message.LParam) != 0) {
-      message.Result = 1;
-      return;
-    }
-  }
-}
-
-// --- Focus and tab order ---------------------------------------------------------------------
-
-bool TWinControl::CanFocus() const {
-  TFormLink* link = HostForm();
-  const TWinControl* form = link ? &link->FormControl() : nullptr;
-  for (const TWinControl* control = this; control && control != form; control = control->Parent()) {
-    if (!control->Visible() || !control->Enabled()) {
-      return false;
-    }
-  }
-  return true;
 }
 
 TWinControl* FindControl(HWND window) { return static_cast<TWinControl*>(ControlTagOf(window)); }
@@ -835,88 +324,14 @@ TControl* FindControlAtScreenPoint(POINT point) {
   return child && !dynamic_cast<TWinControl*>(child) ? child : windowed;
 }
 
-bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
+void TWinControl::WMCommand(TWMCommand& message) { Reflect(message, message.Ctl()); }
 
-void TWinControl::SetFocus() {
-  if (TFormLink* form = HostForm()) {
-    form->FocusControl(this);
-  } else if (Showing()) {
-    ::SetFocus(Handle());
-  }
-}
+void TWinControl::WMScroll(TWMScroll& message) { Reflect(message, message.ScrollBar()); }
 
-int TWinControl::TabOrder() const {
-  if (!Parent()) {
-    return -1;
-  }
-  const auto& list = Parent()->tabList_;
-  auto it = std::find(list.begin(), list.end(), this);
-  return it == list.end() ? -1 : static_cast<int>(it - list.begin());
-}
-
-void TWinControl::SetTabOrder(int value) {
-  if (IsReading()) {
-    loadedTabOrder_ = value;
-  }
-  if (!Parent() || value < 0) {
+void TWinControl::Reflect(TMessage& message, HWND child) {
+  if (TWinControl* control = FindControl(child); control && child != handle_) {
+    message.Result = control->Deliver(XN_BASE + message.Msg, message.WParam, message.LParam);
     return;
   }
-  auto& list = Parent()->tabList_;
-  std::erase(list, this);
-  auto index = std::min(static_cast<std::size_t>(value), list.size());
-  list.insert(list.begin() + static_cast<std::ptrdiff_t>(index), this);
-}
-
-void TWinControl::FinishLoading() {
-  TControl::FinishLoading();
-  if (loadedTabOrder_ >= 0) {
-    SetTabOrder(loadedTabOrder_);
-    loadedTabOrder_ = -1;
-  }
-}
-
-void TWinControl::SetTabStop(bool value) {
-  if (tabStop_ != value) {
-    tabStop_ = value;
-    if (handle_) {
-      LONG_PTR style = GetWindowLongPtrA(handle_, GWL_STYLE);
-      style = value ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
-      SetWindowLongPtrA(handle_, GWL_STYLE, style);
-    }
-  }
-}
-
-void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
-  for (TWinControl* control : tabList_) {
-    list.push_back(control);
-    control->GetTabOrderList(list);
-  }
-}
-
-TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bool checkTabStop,
-                                          bool checkParent) const {
-  std::vector<TWinControl*> list;
-  GetTabOrderList(list);
-  if (list.empty()) {
-    return nullptr;
-  }
-  auto count = static_cast<std::ptrdiff_t>(list.size());
-  auto found = std::find(list.begin(), list.end(), current);
-  std::ptrdiff_t start = found == list.end() ? (forward ? count - 1 : 0) : found - list.begin();
-  std::ptrdiff_t index = start;
-  do {
-    index = forward ? (index + 1) % count : (index - 1 + count) % count;
-    TWinControl* candidate = list[static_cast<std::size_t>(index)];
-    if (candidate != current && candidate->CanFocus() && (!checkTabStop || candidate->TabStop()) &&
-        (!checkParent || candidate->Parent() == this)) {
-      return candidate;
-    }
-  } while (index != start);
-  return nullptr;
-}
-
-void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
-  if (TWinControl* next = FindNextControl(current, forward, checkTabStop, !checkTabStop)) {
-    next->SetFocus();
-  }
+  DefaultHandler(message);
 }

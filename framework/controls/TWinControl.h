@@ -13,6 +13,7 @@ class TWinControl : public TControl {
 public:
   SORVANE_CLASS(TWinControl, TControl)
   SORVANE_PUBLISHED
+  SORVANE_MESSAGES
 
   explicit TWinControl(TComponent* owner);
   ~TWinControl() override;
@@ -92,57 +93,55 @@ protected:
   // escapes it.
   void MainWndProc(TMessage& message);
   virtual void PaintWindow(HDC dc);
-  void PaintHandler(TMessage& message);
+  void PaintHandler(TWMPaint& message);
   void PaintControls(HDC dc);
   virtual bool PaintsItself() const { return false; }
 
   // The key-down path: KeyPreview of the form, then KeyDown; true when the key was used up.
-  bool DoKeyDown(TMessage& message);
+  bool DoKeyDown(TWMKey& message);
   virtual void KeyDown(WORD& key, TShiftState shift);
   virtual void KeyUp(WORD& key, TShiftState shift);
   virtual void KeyPress(char& key);
 
-  const MessageTable& Messages() const override;
   void ApplyBounds() override;
-  // Reflects a notification to the framework control whose window sent it.
-  void WMReflect(TMessage& message);
+  // Reflects a notification to the framework control whose window child is; the parent's
+  // default handling sees it only when child belongs to no framework control.
+  void Reflect(TMessage& message, HWND child);
+  void WMCommand(TWMCommand& message);
   void FontChanged() override;
   void ColorChanged() override;
   void FinishLoading() override;
   TComponent* ParentForChildren() override { return this; }
 
-  static const MessageTable messageTable_;
-
 private:
-  friend LRESULT CALLBACK InitialWindowProc(HWND, UINT, WPARAM, LPARAM);
-
-  static const MessageHandler handlers_[];
-
   void BindWindow(HWND window);
   void RegisterWindowClass(TCreateParams& params);
   HWND ResolveParentWindow(const TCreateParams& params) const;
   void PlaceInZOrder();
   bool RouteMouseToChild(TMessage& message);
-  bool IsMenuKey(TMessage& message);
-  bool IsDialogKeyFor(WORD key, TMessage& message);
+  bool IsMenuKey(TWMKey& message);
+  bool IsDialogKeyFor(WORD key, TWMKey& message);
 
-  void WMPaint(TMessage& message);
-  void WMEraseBkgnd(TMessage& message);
-  void WMWindowPosChanged(TMessage& message);
-  void WMNCDestroy(TMessage& message);
-  void WMNotify(TMessage& message);
-  void WMKeyDown(TMessage& message);
-  void WMKeyUp(TMessage& message);
-  void WMChar(TMessage& message);
-  void XNKeyDown(TMessage& message);
-  void XNColor(TMessage& message);
+  void WMPaint(TWMPaint& message);
+  void WMEraseBkgnd(TWMEraseBkgnd& message);
+  void WMWindowPosChanged(TWMWindowPosChanged& message);
+  void WMNCDestroy(TWMNoParams& message);
+  void WMSetFocus(TWMSetFocus& message);
+  void WMCancelMode(TWMNoParams& message);
+  void WMScroll(TWMScroll& message);
+  void WMNotify(TWMNotify& message);
+  void WMKeyDown(TWMKey& message);
+  void WMKeyUp(TWMKey& message);
+  void WMChar(TWMKey& message);
+  void XNKeyDown(TWMKey& message);
+  void XNColor(TWMCtlColor& message);
   void XMEnabledChanged(TMessage& message);
   void XMVisibleChanged(TMessage& message);
   void XMShowingChanged(TMessage& message);
   void XMRecreateWnd(TMessage& message);
   void XMFontChanged(TMessage& message);
   void XMColorChanged(TMessage& message);
-  void XMDialogKey(TMessage& message);
+  void XMDialogKey(TWMKey& message);
 
   HWND handle_ = nullptr;
   HWND parentWindow_ = nullptr;
@@ -161,7 +160,3 @@ TWinControl* FindControl(HWND window);
 
 // The framework control under a screen point, disabled ones included.
 TControl* FindControlAtScreenPoint(POINT point);
-
-// The common start-up window procedure of every framework window class: ties the new window
-// to the control being created and forwards its first message.
-LRESULT CALLBACK InitialWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,10 +1,10 @@
 #include "HandlerTable.h"
 
-MessageHandlerFunction MessageTable::Find(UINT message) const {
-  for (const MessageTable* table = this; table; table = table->Base) {
-    for (std::size_t i = 0; i < table->Count; ++i) {
-      if (table->Handlers[i].Message == message) {
-        return table->Handlers[i].Handle;
+TMessageHandlerFunction TMessageTable::Find(UINT message) const {
+  for (const TMessageTable* table = this; table; table = table->Base) {
+    for (const TMessageHandler& handler : table->Handlers) {
+      if (handler.Message == message) {
+        return handler.Handle;
       }
     }
   }

@@ -1,13 +1,18 @@
 #include "TDispatcher.h"
 
-const MessageTable TDispatcher::messageTable_{nullptr, nullptr, 0};
+namespace {
+
+// Registered messages (RegisterWindowMessageA) start here.
+constexpr UINT firstRegisteredMessage = 0xC000;
+
+} // namespace
 
 void TDispatcher::Dispatch(TMessage& message) {
-  if (message.Msg == 0 || message.Msg >= 0xC000) {
+  if (message.Msg == 0 || message.Msg >= firstRegisteredMessage) {
     DefaultHandler(message);
     return;
   }
-  if (MessageHandlerFunction handler = Messages().Find(message.Msg)) {
+  if (TMessageHandlerFunction handler = Messages().Find(message.Msg)) {
     handler(*this, message);
     return;
   }
@@ -16,4 +21,7 @@ void TDispatcher::Dispatch(TMessage& message) {
 
 void TDispatcher::DefaultHandler(TMessage&) {}
 
-const MessageTable& TDispatcher::Messages() const { return messageTable_; }
+const TMessageTable& TDispatcher::Messages() const {
+  static const TMessageTable none{nullptr, {}};
+  return none;
+}

@@ -17,9 +17,6 @@ public:
   // What happens to a message no handler took; the base does nothing.
   virtual void DefaultHandler(TMessage& message);
 
-protected:
-  // The handler table of the object's class; each class with handlers overrides it.
-  virtual const MessageTable& Messages() const;
-
-  static const MessageTable messageTable_;
+  // The handler table of the object's class (SORVANE_MESSAGES); the base has no rows.
+  virtual const TMessageTable& Messages() const;
 };

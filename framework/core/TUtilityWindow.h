@@ -2,8 +2,8 @@
 
 #include "TWindowProcEntry.h"
 
-// A hidden window of class "TPUtilWindow" that passes every message to the message method of
-// a non-visual component (the timer's ticks, for one). Never shown.
+// A hidden window of class "TPUtilWindow" that passes every message, from its first on, to
+// the message method of a non-visual component (the timer's ticks, for one). Never shown.
 class TUtilityWindow {
 public:
   explicit TUtilityWindow(TWndMethod method);
@@ -11,6 +11,7 @@ public:
   TUtilityWindow(const TUtilityWindow&) = delete;
   TUtilityWindow& operator=(const TUtilityWindow&) = delete;
 
+  // The window; already set while the window's first messages arrive.
   HWND Handle() const { return handle_; }
 
 private:

@@ -2,7 +2,7 @@
 
 #include "ClassInfo.h"
 #include "Events.h"
-#include "Message.h"
+#include "MessageRecords.h"
 #include "TSet.h"
 
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
@@ -35,4 +35,4 @@ using TCloseEvent = TEvent<TObject*, TCloseAction&>;
 // Sender, whether the form may close (may be changed).
 using TCloseQueryEvent = TEvent<TObject*, bool&>;
 // The key message, whether it was used as a shortcut.
-using TShortCutEvent = TEvent<TMessage&, bool&>;
+using TShortCutEvent = TEvent<TWMKey&, bool&>;

@@ -1,40 +1,25 @@
 #include "TApplication.h"
 
 #include "ApplicationWindow.h"
-#include "ComponentLookup.h"
-#include "ControlTags.h"
-#include "ExceptionReport.h"
-#include "FaultReport.h"
-#include "Format.h"
-#include "FrameworkMessages.h"
-#include "MessageCrackers.h"
 #include "Messages.h"
-#include "MouseCapture.h"
 #include "ShiftJis.h"
 #include "TForm.h"
-#include "TScreen.h"
 #include "ThreadWindows.h"
-
-#include <cxxabi.h>
-
-#include <algorithm>
-#include <cstdlib>
-#include <memory>
-#include <typeinfo>
-
-TApplication* Application = nullptr;
-void (*StartUpHook)() = nullptr;
+#include "WindowBinding.h"
 
 namespace {
 
-constexpr DWORD applicationStyle = 0x84CA0000;
-constexpr UINT showButton = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+// A hidden pop-up with a caption, a system menu and a minimize box: what the taskbar button
+// and the minimized application show.
+constexpr DWORD applicationWindowStyle =
+    WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+static_assert(applicationWindowStyle == 0x84CA0000);
 
-// The state of the taskbar button the application last set.
-bool taskbarButtonShown = false;
+// The title of the program file name in at most this many bytes, the closing zero included.
+constexpr std::size_t titleBufferSize = 256;
 
 String InitialTitle() {
-  char path[256] = {};
+  char path[titleBufferSize] = {};
   GetModuleFileNameA(nullptr, path, sizeof path);
   OemToCharA(path, path);
   String name(path);
@@ -50,56 +35,23 @@ String InitialTitle() {
   return name;
 }
 
-String DemangledName(const std::type_info& type) {
-  int status = 0;
-  std::unique_ptr<char, decltype(&std::free)> name(
-      abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), &std::free);
-  return status == 0 && name ? String(name.get()) : String(type.name());
-}
-
 } // namespace
 
-std::vector<std::function<bool()>>& QuitChecks() {
-  static std::vector<std::function<bool()>> checks;
-  return checks;
-}
+SORVANE_MESSAGE_TABLE(
+    TApplication, SORVANE_ON(WM_SETFOCUS, WMSetFocus), SORVANE_ON(WM_ENABLE, WMEnable),
+    SORVANE_ON(WM_PAINT, WMPaint), SORVANE_ON(WM_CLOSE, WMClose),
+    SORVANE_ON(WM_ERASEBKGND, WMEraseBkgnd), SORVANE_ON(WM_ENDSESSION, WMEndSession),
+    SORVANE_ON(WM_WININICHANGE, WMWinIniChange), SORVANE_ON(WM_ACTIVATEAPP, WMActivateApp),
+    SORVANE_ON(WM_QUERYDRAGICON, WMQueryDragIcon), SORVANE_ON(WM_SYSCOMMAND, WMSysCommand),
+    SORVANE_ON(WM_CTLCOLORMSGBOX, WMCtlColor), SORVANE_ON(WM_CTLCOLOREDIT, WMCtlColor),
+    SORVANE_ON(WM_CTLCOLORLISTBOX, WMCtlColor), SORVANE_ON(WM_CTLCOLORBTN, WMCtlColor),
+    SORVANE_ON(WM_CTLCOLORDLG, WMCtlColor), SORVANE_ON(WM_CTLCOLORSCROLLBAR, WMCtlColor),
+    SORVANE_ON(WM_CTLCOLORSTATIC, WMCtlColor), SORVANE_ON(XM_ACTIVATE, XMActivate),
+    SORVANE_ON(XM_DEACTIVATE, XMDeactivate), SORVANE_ON(XM_APPKEYDOWN, XMAppKeyDown),
+    SORVANE_ON(XM_APPSYSCOMMAND, XMAppSysCommand), SORVANE_ON(XM_FOCUSTOP, XMFocusTop),
+    SORVANE_ON(XM_HOOKWINDOW, XMHookWindow), SORVANE_ON(XM_DIALOGHANDLE, XMDialogHandle))
 
-bool QuitChecksAgree() {
-  return std::all_of(QuitChecks().begin(), QuitChecks().end(), [](auto& check) { return check(); });
-}
-
-// --- Construction ----------------------------------------------------------------------------
-
-const MessageHandler TApplication::handlers_[] = {
-    {WM_SETFOCUS, CallHandler<&TApplication::WMSetFocus>},
-    {WM_ENABLE, CallHandler<&TApplication::WMEnable>},
-    {WM_PAINT, CallHandler<&TApplication::WMPaint>},
-    {WM_CLOSE, CallHandler<&TApplication::WMClose>},
-    {WM_ERASEBKGND, CallHandler<&TApplication::WMEraseBkgnd>},
-    {WM_ENDSESSION, CallHandler<&TApplication::WMEndSession>},
-    {WM_ACTIVATEAPP, CallHandler<&TApplication::WMActivateApp>},
-    {WM_QUERYDRAGICON, CallHandler<&TApplication::WMQueryDragIcon>},
-    {WM_SYSCOMMAND, CallHandler<&TApplication::WMSysCommand>},
-    {WM_CTLCOLORMSGBOX, CallHandler<&TApplication::WMCtlColor>},
-    {WM_CTLCOLOREDIT, CallHandler<&TApplication::WMCtlColor>},
-    {WM_CTLCOLORLISTBOX, CallHandler<&TApplication::WMCtlColor>},
-    {WM_CTLCOLORBTN, CallHandler<&TApplication::WMCtlColor>},
-    {WM_CTLCOLORDLG, CallHandler<&TApplication::WMCtlColor>},
-    {WM_CTLCOLORSCROLLBAR, CallHandler<&TApplication::WMCtlColor>},
-    {WM_CTLCOLORSTATIC, CallHandler<&TApplication::WMCtlColor>},
-    {XM_ACTIVATE, CallHandler<&TApplication::XMActivate>},
-    {XM_DEACTIVATE, CallHandler<&TApplication::XMDeactivate>},
-    {XM_APPKEYDOWN, CallHandler<&TApplication::XMAppKeyDown>},
-    {XM_APPSYSCOMMAND, CallHandler<&TApplication::XMAppSysCommand>},
-    {XM_FOCUSTOP, CallHandler<&TApplication::XMFocusTop>},
-    {XM_HOOKWINDOW, CallHandler<&TApplication::XMHookWindow>},
-    {XM_DIALOGHANDLE, CallHandler<&TApplication::XMDialogHandle>},
-};
-
-const MessageTable TApplication::messageTable_{&TDispatcher::messageTable_, handlers_,
-                                               std::size(handlers_)};
-
-const MessageTable& TApplication::Messages() const { return messageTable_; }
+void (*StartUpHook)() = nullptr;
 
 TApplication::TApplication(TComponent* owner)
     : TComponent(owner), entry_(BindWndMethod<&TApplication::WndProc>(this)),
@@ -119,30 +71,26 @@ TApplication::~TApplication() {
 }
 
 void TApplication::CreateHandle() {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA existing{};
-  if (!GetClassInfoA(instance, "TApplication", &existing)) {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = "TApplication";
-    if (!RegisterClassA(&windowClass)) {
-      throw EOutOfResources(LoadMessage(Msg::WindowClassError));
-    }
-  }
-  handle_ = CreateWindowExA(0, "TApplication", storedTitle_.c_str(), applicationStyle,
-                            GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0,
-                            0, nullptr, nullptr, instance, nullptr);
-  if (!handle_) {
+  TCreateParams params;
+  params.Caption = storedTitle_;
+  params.Style = applicationWindowStyle;
+  params.X = GetSystemMetrics(SM_CXSCREEN) / 2;
+  params.Y = GetSystemMetrics(SM_CYSCREEN) / 2;
+  params.WindowClass.lpfnWndProc = DefWindowProcA;
+  params.WindowClass.hInstance = GetModuleHandleA(nullptr);
+  params.WinClassName = "TApplication";
+  if (!RegisterBoundClass(params)) {
     throw EOutOfResources(LoadMessage(Msg::WindowClassError));
   }
+  HWND window = CreateBoundWindow(params, entry_, [this](HWND bound) { handle_ = bound; });
+  if (!window) {
+    throw EOutOfResources(LoadMessage(Msg::WindowClassError));
+  }
+  handle_ = window;
   storedTitle_.clear();
   if (!ApplicationWindow()) {
     SetApplicationWindow(handle_);
   }
-  entry_.Attach(handle_);
-  SetWindowLongPtrA(handle_, GWLP_WNDPROC,
-                    reinterpret_cast<LONG_PTR>(TWindowProcEntry::Procedure()));
   SendMessageA(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(AppIcon()));
   SetClassLongPtrA(handle_, GCLP_HICON, reinterpret_cast<LONG_PTR>(AppIcon()));
   RemoveSystemMenuItems();
@@ -161,7 +109,7 @@ String TApplication::Title() const {
   if (!handle_) {
     return storedTitle_;
   }
-  char text[256] = {};
+  char text[titleBufferSize] = {};
   int length = GetWindowTextA(handle_, text, sizeof text);
   return String(text, static_cast<std::size_t>(std::max(length, 0)));
 }
@@ -196,326 +144,13 @@ void TApplication::FormDestroyed(TCustomForm* form) {
   }
 }
 
-// --- The loop --------------------------------------------------------------------------------
-
-void TApplication::RunLoop() {
-  running_ = true;
-  struct RunningReset {
-    bool& flag;
-    ~RunningReset() { flag = false; }
-  } reset{running_};
-  static bool exitStepRegistered = false;
-  if (!exitStepRegistered) {
-    exitStepRegistered = true;
-    std::atexit([] {
-      if (Application) {
-        Application->ShutDown();
-      }
-    });
-  }
-  if (!mainForm_) {
-    return;
-  }
-  STARTUPINFOA startup{};
-  GetStartupInfoA(&startup);
-  if (startup.dwFlags & STARTF_USESHOWWINDOW) {
-    if (startup.wShowWindow == SW_SHOWMAXIMIZED) {
-      mainForm_->SetWindowState(wsMaximized);
-    } else if (startup.wShowWindow == SW_SHOWMINNOACTIVE) {
-      mainForm_->MarkMinimized();
-    }
-  }
-  if (AutoShowMainForm) {
-    if (mainForm_->WindowState() == wsMinimized) {
-      MinimizeAll();
-    } else {
-      mainForm_->SetVisible(true);
-    }
-  }
-  while (!quitRequested_) {
-    StepLoop();
-  }
-}
-
-void TApplication::StepLoop() {
-  try {
-    if (!TakeMessage()) {
-      WaitIdle();
-    }
-  } catch (...) {
-    ReportCurrentException(this);
-  }
-}
-
-bool TApplication::TakeMessage() {
-  MSG message{};
-  if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    return false;
-  }
-  if (message.message == WM_QUIT) {
-    quitRequested_ = true;
-    return true;
-  }
-  if (IsKeyMessage(message)) {
-    return true;
-  }
-  if (DialogHandle && IsDialogMessageA(DialogHandle, &message)) {
-    return true;
-  }
-  TranslateMessage(&message);
-  DispatchMessageA(&message);
-  return true;
-}
-
-bool TApplication::IsKeyMessage(MSG& message) {
-  if (message.message < WM_KEYDOWN || message.message > WM_KEYLAST) {
-    return false;
-  }
-  HWND target = GetCapture();
-  if (target) {
-    auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(target, GWLP_HINSTANCE));
-    if (instance != GetModuleHandleA(nullptr)) {
-      return false;
-    }
-  } else {
-    target = message.hwnd;
-    while (target && !FindControl(target)) {
-      target = GetParent(target);
-    }
-    if (!target) {
-      target = message.hwnd;
-    }
-  }
-  return target &&
-         SendMessageA(target, XN_BASE + message.message, message.wParam, message.lParam) != 0;
-}
-
-void TApplication::WaitIdle() {
-  TrackMouseControl();
-  bool done = true;
-  try {
-    if (OnIdle) {
-      OnIdle(this, done);
-    }
-  } catch (...) {
-    ReportCurrentException(this);
-  }
-  if (done) {
-    WaitMessage();
-  }
-}
-
-void TApplication::TrackMouseControl() {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  TControl* control = FindControlAtScreenPoint(cursor);
-  if (control == mouseControl_) {
-    return;
-  }
-  TControl* capture = CaptureControl();
-  if (capture && capture != control) {
-    return;
-  }
-  if (auto* old = dynamic_cast<TControl*>(mouseControl_)) {
-    old->Deliver(XM_MOUSELEAVE);
-  }
-  mouseControl_ = control;
-  if (control) {
-    control->FreeNotification(this);
-    control->Deliver(XM_MOUSEENTER);
-  }
-}
-
-void TApplication::ComponentNotice(TComponent* component, TOperation operation) {
-  TComponent::ComponentNotice(component, operation);
-  if (operation == opRemove && component == mouseControl_) {
-    mouseControl_ = nullptr;
-  }
-}
-
-void TApplication::Quit() {
-  if (QuitChecksAgree()) {
-    PostQuitMessage(0);
-  }
-}
-
-// --- Reporting -------------------------------------------------------------------------------
-
-void TApplication::ReportCurrentException(TObject* sender) {
-  if (HWND capture = GetCapture()) {
-    SendMessageA(capture, WM_CANCELMODE, 0, 0);
-  }
-  try {
-    throw;
-  } catch (const EAbort&) {
-  } catch (const Exception& error) {
-    if (OnException) {
-      OnException(sender, error);
-    } else {
-      ShowErrorBox(error);
-    }
-  } catch (const std::exception& error) {
-    ShowFallbackBox(DemangledName(typeid(error)), String());
-  } catch (...) {
-    ShowFallbackBox(String(), String());
-  }
-}
-
-void TApplication::ShowErrorBox(const Exception& error) {
-  ShowMessageBox(WithFinalPeriod(error.Message()), Title(), MB_ICONERROR);
-}
-
-int TApplication::ShowMessageBox(const String& text, const String& caption, UINT flags) {
-  HWND active = GetActiveWindow();
-  RECT saved{};
-  bool moved = false;
-  if (active && MonitorFromWindow(active, MONITOR_DEFAULTTONEAREST) !=
-                    MonitorFromWindow(handle_, MONITOR_DEFAULTTONEAREST)) {
-    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
-    GetMonitorInfoA(MonitorFromWindow(active, MONITOR_DEFAULTTONEAREST), &monitor);
-    GetWindowRect(handle_, &saved);
-    SetWindowPos(handle_, nullptr, (monitor.rcMonitor.left + monitor.rcMonitor.right) / 2,
-                 (monitor.rcMonitor.top + monitor.rcMonitor.bottom) / 2, 0, 0, 0x1D);
-    moved = true;
-  }
-  std::vector<HWND> disabled = DisableThreadWindows(handle_);
-  int result = MessageBoxA(handle_, text.c_str(), caption.c_str(), flags);
-  if (moved) {
-    SetWindowPos(handle_, nullptr, (saved.left + saved.right) / 2, (saved.top + saved.bottom) / 2,
-                 0, 0, 0x1D);
-  }
-  EnableWindows(disabled);
-  if (active && IsWindow(active)) {
-    SetActiveWindow(active);
-  }
-  return result;
-}
-
-// --- Minimizing and top-most windows ---------------------------------------------------------
-
-void TApplication::MinimizeAll() {
-  if (IsIconic(handle_)) {
-    return;
-  }
-  NormalizeTopMosts();
-  SetActiveWindow(handle_);
-  if (mainForm_ && (mainForm_->Visible() || AutoShowMainForm)) {
-    SetWindowPos(handle_, mainForm_->Handle(), mainForm_->Left(), mainForm_->Top(),
-                 mainForm_->Width(), 0, SWP_SHOWWINDOW);
-    DefWindowProcA(handle_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  } else {
-    ShowWindow(handle_, SW_MINIMIZE);
-  }
-  if (OnMinimize) {
-    OnMinimize(this);
-  }
-}
-
-void TApplication::RestoreAll() {
-  if (!IsIconic(handle_)) {
-    return;
-  }
-  SetActiveWindow(handle_);
-  if (mainForm_ && (mainForm_->Visible() || AutoShowMainForm)) {
-    DefWindowProcA(handle_, WM_SYSCOMMAND, SC_RESTORE, 0);
-  } else {
-    ShowWindow(handle_, SW_RESTORE);
-  }
-  SetWindowPos(handle_, nullptr, GetSystemMetrics(SM_CXSCREEN) / 2,
-               GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, SWP_SHOWWINDOW | SWP_NOZORDER);
-  if (mainForm_ && mainForm_->WindowState() == wsMinimized && !mainForm_->Visible()) {
-    mainForm_->SetWindowState(wsNormal);
-    mainForm_->Show();
-  }
-  RestoreTopMosts();
-  if (Screen && Screen->ActiveControl() && Screen->ActiveControl()->HandleAllocated()) {
-    ::SetFocus(Screen->ActiveControl()->Handle());
-  }
-  if (OnRestore) {
-    OnRestore(this);
-  }
-}
-
-void TApplication::NormalizeTopMosts() {
-  if (topMostLevel_ == 0) {
-    HWND firstNormal = nullptr;
-    CollectTopMosts(handle_,
-                    mainForm_ && mainForm_->HandleAllocated() ? mainForm_->Handle() : nullptr,
-                    false, topMosts_, firstNormal);
-    HWND after = firstNormal ? GetWindow(firstNormal, GW_HWNDPREV) : HWND_NOTOPMOST;
-    if (!after || (GetWindowLongPtrA(after, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
-      after = HWND_NOTOPMOST;
-    }
-    for (auto it = topMosts_.rbegin(); it != topMosts_.rend(); ++it) {
-      SetWindowPos(*it, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
-  }
-  ++topMostLevel_;
-}
-
-void TApplication::NormalizeAllTopMosts() {
-  if (topMostLevel_ == 0) {
-    HWND firstNormal = nullptr;
-    CollectTopMosts(handle_, nullptr, true, topMosts_, firstNormal);
-    for (auto it = topMosts_.rbegin(); it != topMosts_.rend(); ++it) {
-      SetWindowPos(*it, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
-  }
-  ++topMostLevel_;
-}
-
-void TApplication::RestoreTopMosts() {
-  if (topMostLevel_ == 0 || --topMostLevel_ > 0) {
-    return;
-  }
-  for (auto it = topMosts_.rbegin(); it != topMosts_.rend(); ++it) {
-    if (IsWindow(*it)) {
-      SetWindowPos(*it, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
-  }
-  topMosts_.clear();
-}
-
-void TApplication::UpdateTaskbarButton() {
-  if (!handle_ || !Screen) {
-    return;
-  }
-  if ((IsWindowVisible(handle_) != 0) != taskbarButtonShown) {
-    return;
-  }
-  bool anyVisible = false;
-  for (int i = 0; i < Screen->FormCount(); ++i) {
-    TForm* form = Screen->Forms(i);
-    if (form->Visible() && (!form->ParentWindow() || !form->HandleAllocated() ||
-                            !(GetWindowLongPtrA(form->Handle(), GWL_STYLE) & WS_CHILD))) {
-      anyVisible = true;
-    }
-  }
-  taskbarButtonShown = anyVisible;
-  SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
-               showButton | (anyVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
-}
-
 void TApplication::HookMainWindow(TWindowHook hook) {
-  SendMessageA(handle_, XM_HOOKWINDOW, 0, reinterpret_cast<LPARAM>(&hook));
+  SendMessageA(handle_, XM_HOOKWINDOW, hookAdd, reinterpret_cast<LPARAM>(&hook));
 }
 
 void TApplication::UnhookMainWindow(TWindowHook hook) {
-  SendMessageA(handle_, XM_HOOKWINDOW, 1, reinterpret_cast<LPARAM>(&hook));
+  SendMessageA(handle_, XM_HOOKWINDOW, hookRemove, reinterpret_cast<LPARAM>(&hook));
 }
-
-// --- Shut-down -------------------------------------------------------------------------------
-
-void TApplication::ShutDown() {
-  if (handle_) {
-    ShowOwnedPopups(handle_, FALSE);
-  }
-  while (ComponentCount() > 0) {
-    Components(ComponentCount() - 1)->Free();
-  }
-}
-
-// --- The application window ------------------------------------------------------------------
 
 void TApplication::WndProc(TMessage& message) {
   try {
@@ -523,9 +158,6 @@ void TApplication::WndProc(TMessage& message) {
       if (hook.Function(hook.Object, message)) {
         return;
       }
-    }
-    if (message.Msg == WM_WININICHANGE) {
-      SetThreadLocale(LOCALE_USER_DEFAULT);
     }
     Dispatch(message);
   } catch (...) {
@@ -537,13 +169,13 @@ void TApplication::DefaultHandler(TMessage& message) {
   message.Result = DefWindowProcA(handle_, message.Msg, message.WParam, message.LParam);
 }
 
-void TApplication::WMSetFocus(TMessage& message) {
+void TApplication::WMSetFocus(TWMSetFocus& message) {
   PostMessageA(handle_, XM_FOCUSTOP, 0, 0);
   DefaultHandler(message);
 }
 
-void TApplication::WMEnable(TMessage& message) {
-  if (message.WParam) {
+void TApplication::WMEnable(TWMEnable& message) {
+  if (message.Enabled()) {
     RestoreTopMosts();
     if (holdsDisabledList_) {
       EnableWindows(disabledWindows_);
@@ -561,7 +193,7 @@ void TApplication::WMEnable(TMessage& message) {
   NormalizeAllTopMosts();
 }
 
-void TApplication::WMPaint(TMessage& message) {
+void TApplication::WMPaint(TWMPaint& message) {
   if (!IsIconic(handle_)) {
     DefaultHandler(message);
     return;
@@ -572,25 +204,26 @@ void TApplication::WMPaint(TMessage& message) {
   EndPaint(handle_, &paint);
 }
 
-void TApplication::WMClose(TMessage&) {
+void TApplication::WMClose(TWMNoParams&) {
   if (mainForm_) {
     mainForm_->Close();
   }
 }
 
-void TApplication::WMEraseBkgnd(TMessage& message) {
-  message.Result = DefWindowProcA(handle_, WM_ICONERASEBKGND, message.WParam, message.LParam);
+void TApplication::WMEraseBkgnd(TWMEraseBkgnd& message) {
+  const TMessage& raw = message;
+  message.SetResult(DefWindowProcA(handle_, WM_ICONERASEBKGND, raw.WParam, raw.LParam));
 }
 
-void TApplication::WMEndSession(TMessage& message) {
-  if (message.WParam) {
+void TApplication::WMEndSession(TWMEndSession& message) {
+  if (message.EndSession()) {
     quitRequested_ = true;
   }
 }
 
-void TApplication::WMActivateApp(TMessage& message) {
+void TApplication::WMActivateApp(TWMActivateApp& message) {
   DefaultHandler(message);
-  active_ = message.WParam != 0;
+  active_ = message.Active();
   if (active_) {
     RestoreTopMosts();
     PostMessageA(handle_, XM_ACTIVATE, 0, 0);
@@ -600,12 +233,12 @@ void TApplication::WMActivateApp(TMessage& message) {
   }
 }
 
-void TApplication::WMQueryDragIcon(TMessage& message) {
-  message.Result = reinterpret_cast<LRESULT>(AppIcon());
+void TApplication::WMQueryDragIcon(TWMNoParams& message) {
+  message.SetResult(reinterpret_cast<LRESULT>(AppIcon()));
 }
 
-void TApplication::WMSysCommand(TMessage& message) {
-  switch (SysCommand(message)) {
+void TApplication::WMSysCommand(TWMSysCommand& message) {
+  switch (message.CmdType()) {
   case SC_MINIMIZE:
     MinimizeAll();
     break;
@@ -618,9 +251,14 @@ void TApplication::WMSysCommand(TMessage& message) {
   }
 }
 
-void TApplication::WMCtlColor(TMessage& message) {
-  message.Result =
-      SendMessageA(MessageChild(message), XN_BASE + message.Msg, message.WParam, message.LParam);
+void TApplication::WMCtlColor(TWMCtlColor& message) {
+  const TMessage& raw = message;
+  message.SetResult(SendMessageA(message.ChildWnd(), XN_BASE + raw.Msg, raw.WParam, raw.LParam));
+}
+
+void TApplication::WMWinIniChange(TWMWinIniChange& message) {
+  SetThreadLocale(LOCALE_USER_DEFAULT);
+  DefaultHandler(message);
 }
 
 void TApplication::XMActivate(TMessage&) {
@@ -635,10 +273,11 @@ void TApplication::XMDeactivate(TMessage&) {
   }
 }
 
-void TApplication::XMAppKeyDown(TMessage& message) {
+void TApplication::XMAppKeyDown(TWMKey& message) {
   if (mainForm_ && mainForm_->HandleAllocated() && IsWindowEnabled(mainForm_->Handle())) {
-    TMessage key{WM_KEYDOWN, message.WParam, message.LParam, 0};
-    message.Result = mainForm_->IsShortCut(key) ? 1 : 0;
+    TMessage keyDown{WM_KEYDOWN, message.CharCode(), message.KeyData(), 0};
+    TWMKey key(keyDown);
+    message.SetResult(mainForm_->IsShortCut(key) ? 1 : 0);
   }
 }
 
@@ -667,65 +306,18 @@ void TApplication::FocusTopWindow() {
   }
 }
 
-void TApplication::XMHookWindow(TMessage& message) {
-  const auto* hook = reinterpret_cast<const TWindowHook*>(message.LParam);
-  if (message.WParam == 0) {
-    windowHooks_.push_back(*hook);
+void TApplication::XMHookWindow(TXMHookWindow& message) {
+  if (message.Removes()) {
+    std::erase(windowHooks_, message.Hook());
   } else {
-    std::erase(windowHooks_, *hook);
+    windowHooks_.push_back(message.Hook());
   }
 }
 
-void TApplication::XMDialogHandle(TMessage& message) {
-  if (message.WParam == 1) {
-    message.Result = reinterpret_cast<LRESULT>(DialogHandle);
+void TApplication::XMDialogHandle(TXMDialogHandle& message) {
+  if (message.Queries()) {
+    message.SetResult(reinterpret_cast<LRESULT>(DialogHandle));
   } else {
-    DialogHandle = reinterpret_cast<HWND>(message.LParam);
+    DialogHandle = message.Window();
   }
 }
-
-// --- The framework's start-up and finalisation -----------------------------------------------
-
-// Made before the program's entry point runs: the control tags, the screen and the
-// application object; released after it returns.
-namespace {
-
-void ReportThroughApplication(TObject* sender) { Application->ReportCurrentException(sender); }
-
-class FrameworkLifetime {
-public:
-  FrameworkLifetime() {
-    try {
-      CreateControlTags();
-      Screen = new TScreen(nullptr);
-      Application = new TApplication(nullptr);
-      SetExceptionReporter(ReportThroughApplication);
-      SetGlobalComponentLookup(FindFormByName);
-      InstallFaultReport();
-    } catch (...) {
-      ReportEscapedException();
-    }
-  }
-
-  ~FrameworkLifetime() {
-    SetGlobalComponentLookup(nullptr);
-    SetExceptionReporter(nullptr);
-    if (Application) {
-      Application->ShutDown();
-      Application->Free();
-      Application = nullptr;
-    }
-    if (Screen) {
-      Screen->Free();
-      Screen = nullptr;
-    }
-    DeleteControlTags();
-  }
-
-  FrameworkLifetime(const FrameworkLifetime&) = delete;
-  FrameworkLifetime& operator=(const FrameworkLifetime&) = delete;
-};
-
-const FrameworkLifetime lifetime;
-
-} // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ApplicationMessages.h"
 #include "Exception.h"
 #include "Published.h"
 #include "String.h"
@@ -15,13 +16,6 @@
 class TCustomForm;
 class TForm;
 
-// A hook of the application window: sees every message first; true consumes it.
-struct TWindowHook {
-  bool (*Function)(void* object, TMessage& message) = nullptr;
-  void* Object = nullptr;
-  bool operator==(const TWindowHook&) const = default;
-};
-
 // Checks asked by Quit (and by a form's WM_QUERYENDSESSION); the first false cancels.
 std::vector<std::function<bool()>>& QuitChecks();
 bool QuitChecksAgree();
@@ -33,6 +27,7 @@ bool QuitChecksAgree();
 class TApplication : public TComponent, public TDispatcher {
 public:
   SORVANE_CLASS(TApplication, TComponent)
+  SORVANE_MESSAGES
 
   explicit TApplication(TComponent* owner);
   ~TApplication() override;
@@ -105,12 +100,8 @@ public:
 
 protected:
   void DefaultHandler(TMessage& message) override;
-  const MessageTable& Messages() const override;
-  static const MessageTable messageTable_;
 
 private:
-  static const MessageHandler handlers_[];
-
   void CreateHandle();
   void RemoveSystemMenuItems();
   void SetMainForm(TForm* form);
@@ -120,23 +111,24 @@ private:
   HICON AppIcon() const;
   void FocusTopWindow();
 
-  void WMSetFocus(TMessage& message);
-  void WMEnable(TMessage& message);
-  void WMPaint(TMessage& message);
-  void WMClose(TMessage& message);
-  void WMEraseBkgnd(TMessage& message);
-  void WMEndSession(TMessage& message);
-  void WMActivateApp(TMessage& message);
-  void WMQueryDragIcon(TMessage& message);
-  void WMSysCommand(TMessage& message);
-  void WMCtlColor(TMessage& message);
+  void WMSetFocus(TWMSetFocus& message);
+  void WMEnable(TWMEnable& message);
+  void WMPaint(TWMPaint& message);
+  void WMClose(TWMNoParams& message);
+  void WMEraseBkgnd(TWMEraseBkgnd& message);
+  void WMEndSession(TWMEndSession& message);
+  void WMWinIniChange(TWMWinIniChange& message);
+  void WMActivateApp(TWMActivateApp& message);
+  void WMQueryDragIcon(TWMNoParams& message);
+  void WMSysCommand(TWMSysCommand& message);
+  void WMCtlColor(TWMCtlColor& message);
   void XMActivate(TMessage& message);
   void XMDeactivate(TMessage& message);
-  void XMAppKeyDown(TMessage& message);
+  void XMAppKeyDown(TWMKey& message);
   void XMAppSysCommand(TMessage& message);
   void XMFocusTop(TMessage& message);
-  void XMHookWindow(TMessage& message);
-  void XMDialogHandle(TMessage& message);
+  void XMHookWindow(TXMHookWindow& message);
+  void XMDialogHandle(TXMDialogHandle& message);
 
   HWND handle_ = nullptr;
   TWindowProcEntry entry_;

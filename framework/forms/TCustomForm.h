@@ -11,6 +11,7 @@
 class TCustomForm : public TScrollingWinControl, public TFormLink {
 public:
   SORVANE_CLASS(TCustomForm, TScrollingWinControl)
+  SORVANE_MESSAGES
 
   explicit TCustomForm(TComponent* owner);
   ~TCustomForm() override;
@@ -41,9 +42,9 @@ public:
   bool SetFocusedControl(TWinControl* control) override;
   void FocusControl(TWinControl* control) override;
   // The form's shortcut check: OnShortCut, then the menu.
-  bool IsShortCut(TMessage& message) override;
+  bool IsShortCut(TWMKey& message) override;
   // With KeyPreview, the form's own key-down handling (OnKeyDown of the form).
-  bool PreviewKeyDown(TMessage& message) override;
+  bool PreviewKeyDown(TWMKey& message) override;
   bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool value) { keyPreview_ = value; }
 
@@ -101,23 +102,18 @@ protected:
   virtual void Deactivate();
   // The form's menu: a command (WM_COMMAND with lParam 0) and a shortcut key; true when the
   // menu took it. A form without a menu takes nothing.
-  virtual bool MenuCommand(TMessage& message);
+  virtual bool MenuCommand(TWMCommand& message);
   // Puts the form's menu on its new window (WM_NCCREATE); a form without a menu has none.
   virtual void AttachMenu() {}
-  virtual bool MenuShortCut(TMessage& message);
+  virtual bool MenuShortCut(TWMKey& message);
 
   void BeforeDestruction() override;
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   bool ShouldShow() const override;
   void ShowNative() override;
-  void WndProc(TMessage& message) override;
-  const MessageTable& Messages() const override;
-  static const MessageTable messageTable_;
 
 private:
-  static const MessageHandler handlers_[];
-
   void ApplyPosition();
   // Scales the font from the resource's resolution to the screen's and, when the height of
   // the text "0" changes with it, the child controls and the stored client size as well.
@@ -133,19 +129,20 @@ private:
   void AdjustSystemMenu();
   int ShowCommand() const;
 
-  void WMClose(TMessage& message);
-  void WMQueryEndSession(TMessage& message);
-  void WMCommand(TMessage& message);
-  void WMSysCommand(TMessage& message);
-  void WMShowWindow(TMessage& message);
-  void WMActivate(TMessage& message);
-  void WMSetFocus(TMessage& message);
-  void WMNCCreate(TMessage& message);
+  void WMClose(TWMNoParams& message);
+  void WMQueryEndSession(TWMQueryEndSession& message);
+  void WMCommand(TWMCommand& message);
+  void WMSysCommand(TWMSysCommand& message);
+  void WMShowWindow(TWMShowWindow& message);
+  void WMActivate(TWMActivate& message);
+  void WMSetFocus(TWMSetFocus& message);
+  void WMKillFocus(TWMKillFocus& message);
+  void WMNCCreate(TWMNCCreate& message);
   void XMRelease(TMessage& message);
   void XMShowingChanged(TMessage& message);
   void XMActivate(TMessage& message);
   void XMDeactivate(TMessage& message);
-  void XMDialogKey(TMessage& message);
+  void XMDialogKey(TWMKey& message);
 
   TWinControl* activeControl_ = nullptr;
   TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};

@@ -19,6 +19,8 @@ TPublishedTables TTimer::Published() {
   return {properties};
 }
 
+SORVANE_MESSAGE_TABLE(TTimer, SORVANE_ON(WM_TIMER, WMTimer))
+
 TTimer::TTimer(TComponent* owner)
     : TComponent(owner), window_(BindWndMethod<&TTimer::WndProc>(this)) {}
 
@@ -58,13 +60,15 @@ void TTimer::UpdateTimer() {
 void TTimer::Timer() { onTimer_(this); }
 
 void TTimer::WndProc(TMessage& message) {
-  if (message.Msg != WM_TIMER) {
-    message.Result = DefWindowProcA(window_.Handle(), message.Msg, message.WParam, message.LParam);
-    return;
-  }
   try {
-    Timer();
+    Dispatch(message);
   } catch (...) {
     ReportEscapedException(this);
   }
+}
+
+void TTimer::WMTimer(TWMTimer&) { Timer(); }
+
+void TTimer::DefaultHandler(TMessage& message) {
+  message.Result = DefWindowProcA(window_.Handle(), message.Msg, message.WParam, message.LParam);
 }

@@ -1,19 +1,22 @@
 #pragma once
 
-#include "Message.h"
+#include "MessageRecords.h"
 #include "Published.h"
 #include "TComponent.h"
+#include "TDispatcher.h"
 #include "TUtilityWindow.h"
 
 #include <cstdint>
 
 // Calls OnTimer every Interval milliseconds through the window system's timer, on the thread
 // of the message loop. A system timer runs only while Enabled is true, Interval is not 0 and
-// OnTimer is set; every change restarts the interval.
-class TTimer : public TComponent {
+// OnTimer is set; every change restarts the interval. The ticks arrive at a utility window
+// and are dispatched like any window's messages.
+class TTimer : public TComponent, public TDispatcher {
 public:
   SORVANE_CLASS(TTimer, TComponent)
   SORVANE_PUBLISHED
+  SORVANE_MESSAGES
 
   explicit TTimer(TComponent* owner);
   ~TTimer() override;
@@ -31,10 +34,14 @@ public:
 protected:
   // One tick: calls OnTimer with the timer as sender.
   virtual void Timer();
+  // What the utility window does with the messages the timer does not handle.
+  void DefaultHandler(TMessage& message) override;
 
 private:
   void UpdateTimer();
+  // The utility window's message method: dispatches and reports what escapes.
   void WndProc(TMessage& message);
+  void WMTimer(TWMTimer& message);
 
   bool enabled_ = true;
   std::uint32_t interval_ = 1000;

@@ -1,8 +1,9 @@
+#include "ApplicationPump.h"
 #include "FrameworkMessages.h"
+#include "OwnedForm.h"
 #include "TApplication.h"
 #include "TGraphicControl.h"
 #include "TestForms.h"
-#include "WindowWatch.h"
 
 #include <gtest/gtest.h>
 
@@ -25,26 +26,20 @@ protected:
 // A control without a window that counts the mouse entering and leaving it.
 class TMouseBox : public TGraphicControl {
 public:
+  SORVANE_CLASS(TMouseBox, TGraphicControl)
+  SORVANE_MESSAGES
+
   explicit TMouseBox(TComponent* owner) : TGraphicControl(owner) {}
   int enters = 0;
   int leaves = 0;
 
-protected:
-  const MessageTable& Messages() const override { return messageTable_; }
-  static const MessageTable messageTable_;
-
 private:
-  static const MessageHandler handlers_[];
   void MouseEnter(TMessage&) { ++enters; }
   void MouseLeave(TMessage&) { ++leaves; }
 };
 
-const MessageHandler TMouseBox::handlers_[] = {
-    {XM_MOUSEENTER, CallHandler<&TMouseBox::MouseEnter>},
-    {XM_MOUSELEAVE, CallHandler<&TMouseBox::MouseLeave>},
-};
-const MessageTable TMouseBox::messageTable_{&TGraphicControl::messageTable_, handlers_,
-                                            std::size(handlers_)};
+SORVANE_MESSAGE_TABLE(TMouseBox, SORVANE_ON(XM_MOUSEENTER, MouseEnter),
+                      SORVANE_ON(XM_MOUSELEAVE, MouseLeave))
 
 // One idle turn of the loop: a message is queued first so that the wait ends at once.
 void IdleOnce() {
@@ -76,17 +71,17 @@ public:
 };
 
 struct FormFixture : ::testing::Test {
-  TButtonForm* form = nullptr;
-  void SetUp() override { Application->AddForm(form); }
-  void TearDown() override { form->Free(); }
+  TOwnedForm<TButtonForm> form;
+  void SetUp() override { form = AddOwnedForm<TButtonForm>(); }
+  void TearDown() override { form.reset(); }
 };
 
 } // namespace
 
 TEST_F(FormFixture, ControlWithoutWindowPaintsOnItsParent) {
-  auto* box = new TPaintBox(form);
+  auto* box = new TPaintBox(form.get());
   box->SetBounds(150, 10, 40, 30);
-  box->SetParent(form);
+  box->SetParent(form.get());
   form->Show();
   UpdateWindow(form->Handle());
   PumpMessages(50);
@@ -97,9 +92,9 @@ TEST_F(FormFixture, ControlWithoutWindowPaintsOnItsParent) {
 }
 
 TEST_F(FormFixture, MouseClickOnAControlWithoutWindowReachesIt) {
-  auto* box = new TPaintBox(form);
+  auto* box = new TPaintBox(form.get());
   box->SetBounds(150, 10, 40, 30);
-  box->SetParent(form);
+  box->SetParent(form.get());
   Clicks clicks;
   box->OnClick = TNotifyEvent::Bind<&Clicks::Click>(clicks);
   form->Show();
@@ -171,9 +166,9 @@ TEST_F(FormFixture, FreedChildLeavesTheTabOrder) {
 }
 
 TEST_F(FormFixture, IdleTurnTellsControlsTheMouseEnteredAndLeft) {
-  auto* box = new TMouseBox(form);
+  auto* box = new TMouseBox(form.get());
   box->SetBounds(150, 10, 40, 30);
-  box->SetParent(form);
+  box->SetParent(form.get());
   form->Show();
   PumpMessages(50);
   POINT inside = box->ClientToScreen(POINT{5, 5});

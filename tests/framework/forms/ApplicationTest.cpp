@@ -1,6 +1,6 @@
+#include "BoxWatcher.h"
 #include "Exception.h"
 #include "TApplication.h"
-#include "WindowWatch.h"
 
 #include <gtest/gtest.h>
 

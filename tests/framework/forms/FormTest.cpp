@@ -1,9 +1,11 @@
+#include "ApplicationPump.h"
+#include "BoxWatcher.h"
 #include "Format.h"
 #include "Messages.h"
+#include "OwnedForm.h"
 #include "TApplication.h"
 #include "TScreen.h"
 #include "TestForms.h"
-#include "WindowWatch.h"
 
 #include <gtest/gtest.h>
 
@@ -25,9 +27,7 @@ RECT WindowBounds(HWND window) {
 } // namespace
 
 TEST(Form, ResourceVisibleFormIsShownByAddForm) {
-  TVisibleForm* form = nullptr;
-  Application->AddForm(form);
-  FormGuard guard{form};
+  auto form = AddOwnedForm<TVisibleForm>();
   EXPECT_TRUE(form->Visible());
   ASSERT_TRUE(form->HandleAllocated());
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
@@ -43,9 +43,7 @@ TEST(Form, ResourceVisibleFormIsShownByAddForm) {
 }
 
 TEST(Form, FormWithoutVisibleStaysHiddenUntilShow) {
-  TIconlessForm* form = nullptr;
-  Application->AddForm(form);
-  FormGuard guard{form};
+  auto form = AddOwnedForm<TIconlessForm>();
   EXPECT_FALSE(form->Visible());
   form->Show();
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
@@ -66,21 +64,15 @@ TEST(Form, MissingResourceRaisesAndEmptiesTheVariable) {
 
 TEST(Form, FirstAddedFormBecomesMainFormWithAWindow) {
   ASSERT_EQ(Application->MainForm(), nullptr);
-  TIconlessForm* first = nullptr;
-  TVisibleForm* second = nullptr;
-  Application->AddForm(first);
-  FormGuard firstGuard{first};
-  Application->AddForm(second);
-  FormGuard secondGuard{second};
-  EXPECT_EQ(Application->MainForm(), first);
+  auto first = AddOwnedForm<TIconlessForm>();
+  auto second = AddOwnedForm<TVisibleForm>();
+  EXPECT_EQ(Application->MainForm(), first.get());
   EXPECT_TRUE(first->HandleAllocated());
   EXPECT_EQ(Screen->FormCount(), 2);
 }
 
 TEST(Form, EmptyBorderIconsGiveNoSystemMenuButAFrame) {
-  TIconlessForm* form = nullptr;
-  Application->AddForm(form);
-  FormGuard guard{form};
+  auto form = AddOwnedForm<TIconlessForm>();
   form->Show();
   auto style = static_cast<DWORD>(GetWindowLongPtrA(form->Handle(), GWL_STYLE));
   EXPECT_EQ(style & WS_SYSMENU, 0u);
@@ -90,9 +82,7 @@ TEST(Form, EmptyBorderIconsGiveNoSystemMenuButAFrame) {
 }
 
 TEST(Form, BorderIconsChangeRecreatesTheWindow) {
-  TIconlessForm* form = nullptr;
-  Application->AddForm(form);
-  FormGuard guard{form};
+  auto form = AddOwnedForm<TIconlessForm>();
   form->Show();
   form->SetBorderIcons(TBorderIcons{biSystemMenu});
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
@@ -102,9 +92,7 @@ TEST(Form, BorderIconsChangeRecreatesTheWindow) {
 }
 
 TEST(Form, ClientHeightChangesTheOuterHeightByTheSameAmount) {
-  TVisibleForm* form = nullptr;
-  Application->AddForm(form);
-  FormGuard guard{form};
+  auto form = AddOwnedForm<TVisibleForm>();
   RECT before = WindowBounds(form->Handle());
   int height = form->Height();
   form->SetClientHeight(form->ClientHeight() + 37);
@@ -117,13 +105,9 @@ TEST(Form, ClientHeightChangesTheOuterHeightByTheSameAmount) {
 }
 
 TEST(Form, ClosingANonMainFormHidesIt) {
-  TIconlessForm* main = nullptr;
-  TVisibleForm* other = nullptr;
-  Application->AddForm(main);
-  FormGuard mainGuard{main};
-  Application->AddForm(other);
-  FormGuard otherGuard{other};
-  ASSERT_EQ(Application->MainForm(), main);
+  auto main = AddOwnedForm<TIconlessForm>();
+  auto other = AddOwnedForm<TVisibleForm>();
+  ASSERT_EQ(Application->MainForm(), main.get());
   other->Close();
   EXPECT_FALSE(other->Visible());
   EXPECT_FALSE(IsWindowVisible(other->Handle()));
@@ -132,11 +116,9 @@ TEST(Form, ClosingANonMainFormHidesIt) {
 }
 
 TEST(Form, ChangingVisibilityInsideOnShowIsRefused) {
-  TIconlessForm* form = nullptr;
-  Application->AddForm(form);
-  FormGuard guard{form};
+  auto form = AddOwnedForm<TIconlessForm>();
   ShowToggler toggler;
-  toggler.form = form;
+  toggler.form = form.get();
   form->OnShow = TNotifyEvent::Bind<&ShowToggler::Toggle>(toggler);
   std::vector<SeenBox> boxes;
   {
@@ -150,14 +132,12 @@ TEST(Form, ChangingVisibilityInsideOnShowIsRefused) {
 }
 
 TEST(Form, ResourceOfFrameworkClassesLoadsWithEventsAndActiveControl) {
-  TLoadedForm* form = nullptr;
-  Application->AddForm(form);
-  FormGuard guard{form};
+  auto form = AddOwnedForm<TLoadedForm>();
   ASSERT_NE(form->Box1, nullptr);
   ASSERT_NE(form->Box2, nullptr);
   ASSERT_NE(form->Timer1, nullptr);
-  EXPECT_EQ(form->Box1->Parent(), form);
-  EXPECT_EQ(form->Box1->Owner(), form);
+  EXPECT_EQ(form->Box1->Parent(), form.get());
+  EXPECT_EQ(form->Box1->Owner(), form.get());
   EXPECT_EQ(form->Box1->Color(), clLime);
   EXPECT_EQ(form->Box2->Font().Color(), clRed);
   EXPECT_EQ(form->Box2->Font().Height(), -16);
@@ -182,9 +162,7 @@ TEST(Form, ResourceOfFrameworkClassesLoadsWithEventsAndActiveControl) {
 }
 
 TEST(Form, ScreenCentringAppliesOnceAtTheFirstShowing) {
-  TIconlessForm* form = nullptr;
-  Application->AddForm(form);
-  FormGuard guard{form};
+  auto form = AddOwnedForm<TIconlessForm>();
   form->SetPosition(poScreenCenter);
   form->Show();
   EXPECT_EQ(form->Left(), (GetSystemMetrics(SM_CXSCREEN) - form->Width()) / 2);
@@ -214,12 +192,8 @@ public:
 } // namespace
 
 TEST(Form, CloseQueryRefusalKeepsTheFormOpen) {
-  TVisibleForm* form = nullptr;
-  Application->AddForm(form);
-  FormGuard guard{form};
-  TIconlessForm* second = nullptr;
-  Application->AddForm(second);
-  FormGuard secondGuard{second};
+  auto form = AddOwnedForm<TVisibleForm>();
+  auto second = AddOwnedForm<TIconlessForm>();
   second->Show();
   CloseChooser chooser;
   chooser.allow = false;
@@ -231,12 +205,8 @@ TEST(Form, CloseQueryRefusalKeepsTheFormOpen) {
 }
 
 TEST(Form, FreeActionReleasesTheFormThroughItsQueue) {
-  TVisibleForm* main = nullptr;
-  Application->AddForm(main);
-  FormGuard mainGuard{main};
-  TIconlessForm* second = nullptr;
-  Application->AddForm(second);
-  FormGuard secondGuard{second};
+  auto main = AddOwnedForm<TVisibleForm>();
+  auto second = AddOwnedForm<TIconlessForm>();
   CloseChooser chooser;
   chooser.action = caFree;
   second->OnClose = TCloseEvent::Bind<&CloseChooser::Choose>(chooser);
@@ -245,13 +215,11 @@ TEST(Form, FreeActionReleasesTheFormThroughItsQueue) {
   EXPECT_EQ(Screen->CustomFormCount(), forms);
   PumpMessages(100);
   EXPECT_EQ(Screen->CustomFormCount(), forms - 1);
-  secondGuard.form = nullptr;
+  static_cast<void>(second.release());
 }
 
 TEST(Form, TaskbarButtonFollowsTheVisibleForms) {
-  TIconlessForm* form = nullptr;
-  Application->AddForm(form);
-  FormGuard guard{form};
+  auto form = AddOwnedForm<TIconlessForm>();
   form->Show();
   EXPECT_TRUE(IsWindowVisible(Application->Handle()));
   form->Hide();
@@ -259,34 +227,27 @@ TEST(Form, TaskbarButtonFollowsTheVisibleForms) {
 }
 
 TEST(Form, ExceptionInOnCreateIsReportedAndConstructionGoesOn) {
-  TIconlessForm* form = nullptr;
-  Application->AddForm(form);
-  FormGuard guard{form};
+  auto form = AddOwnedForm<TIconlessForm>();
   CreateFailure failure;
-  TIconlessForm* second = nullptr;
+  TOwnedForm<TIconlessForm> second;
   std::vector<SeenBox> boxes;
   {
     BoxWatcher watcher;
-    second = new TIconlessForm(Application);
+    second.reset(new TIconlessForm(Application));
     second->OnCreate = TNotifyEvent::Bind<&CreateFailure::Raise>(failure);
     BuildForm(*second);
     boxes = watcher.Boxes();
   }
-  FormGuard secondGuard{second};
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, "作成失敗.");
   EXPECT_EQ(second->Caption(), "アイコンなし");
 }
 
 TEST(Form, MinimizingTheMainFormMinimizesTheWholeApplication) {
-  TVisibleForm* main = nullptr;
-  Application->AddForm(main);
-  FormGuard mainGuard{main};
-  TIconlessForm* other = nullptr;
-  Application->AddForm(other);
-  FormGuard otherGuard{other};
+  auto main = AddOwnedForm<TVisibleForm>();
+  auto other = AddOwnedForm<TIconlessForm>();
   other->Show();
-  ASSERT_EQ(Application->MainForm(), main);
+  ASSERT_EQ(Application->MainForm(), main.get());
   SendMessageA(main->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   PumpMessages(50);
   EXPECT_TRUE(IsIconic(Application->Handle()));
@@ -300,9 +261,7 @@ TEST(Form, MinimizingTheMainFormMinimizesTheWholeApplication) {
 }
 
 TEST(Form, FormOfAnotherResolutionIsScaledByItsTextHeight) {
-  TScaledForm* form = nullptr;
-  Application->AddForm(form);
-  FormGuard guard{form};
+  auto form = AddOwnedForm<TScaledForm>();
   int screenPpi = Screen->PixelsPerInch();
   EXPECT_EQ(form->PixelsPerInch(), screenPpi);
   EXPECT_EQ(form->Font().Height(), MulDiv(-24, screenPpi, 192));
@@ -316,12 +275,8 @@ TEST(Form, FormOfAnotherResolutionIsScaledByItsTextHeight) {
 }
 
 TEST(Form, ModalFormRunsUntilClosedWithOtherWindowsDisabled) {
-  TVisibleForm* main = nullptr;
-  Application->AddForm(main);
-  FormGuard mainGuard{main};
-  TIconlessForm* dialog = nullptr;
-  Application->AddForm(dialog);
-  FormGuard dialogGuard{dialog};
+  auto main = AddOwnedForm<TVisibleForm>();
+  auto dialog = AddOwnedForm<TIconlessForm>();
   struct Watch : TObject {
     HWND main = nullptr;
     bool mainEnabled = true;
@@ -340,9 +295,7 @@ TEST(Form, ModalFormRunsUntilClosedWithOtherWindowsDisabled) {
 }
 
 TEST(Form, VisibleFormCannotBeShownModally) {
-  TVisibleForm* form = nullptr;
-  Application->AddForm(form);
-  FormGuard guard{form};
+  auto form = AddOwnedForm<TVisibleForm>();
   try {
     form->ShowModal();
     FAIL() << "no exception";
@@ -352,12 +305,8 @@ TEST(Form, VisibleFormCannotBeShownModally) {
 }
 
 TEST(Form, MDIChildNeedsAnMDIFrameAsMainForm) {
-  TVisibleForm* main = nullptr;
-  Application->AddForm(main);
-  FormGuard mainGuard{main};
-  TIconlessForm* child = nullptr;
-  Application->AddForm(child);
-  FormGuard childGuard{child};
+  auto main = AddOwnedForm<TVisibleForm>();
+  auto child = AddOwnedForm<TIconlessForm>();
   child->SetFormStyle(fsMDIChild);
   try {
     child->HandleNeeded();

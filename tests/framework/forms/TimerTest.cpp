@@ -1,7 +1,8 @@
+#include "ApplicationPump.h"
+#include "BoxWatcher.h"
 #include "Exception.h"
 #include "TApplication.h"
 #include "TTimer.h"
-#include "WindowWatch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,16 +1,8 @@
 #include "TestControls.h"
 
 #include "FrameworkMessages.h"
-#include "MessageCrackers.h"
 
-const MessageHandler TTestButton::handlers_[] = {
-    {XN_COMMAND, CallHandler<&TTestButton::XNCommand>},
-};
-
-const MessageTable TTestButton::messageTable_{&TWinControl::messageTable_, handlers_,
-                                              std::size(handlers_)};
-
-const MessageTable& TTestButton::Messages() const { return messageTable_; }
+SORVANE_MESSAGE_TABLE(TTestButton, SORVANE_ON(XN_COMMAND, XNCommand))
 
 TTestButton::TTestButton(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 75, 25);
@@ -23,8 +15,8 @@ void TTestButton::CreateParams(TCreateParams& params) {
   params.Style |= BS_PUSHBUTTON;
 }
 
-void TTestButton::XNCommand(TMessage& message) {
-  if (CommandNotifyCode(message) == BN_CLICKED) {
+void TTestButton::XNCommand(TWMCommand& message) {
+  if (message.NotifyCode() == BN_CLICKED) {
     Click();
   }
 }

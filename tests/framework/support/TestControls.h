@@ -7,18 +7,15 @@
 class TTestButton : public TWinControl {
 public:
   SORVANE_CLASS(TTestButton, TWinControl)
+  SORVANE_MESSAGES
 
   explicit TTestButton(TComponent* owner);
 
 protected:
   void CreateParams(TCreateParams& params) override;
-  const MessageTable& Messages() const override;
-  static const MessageTable messageTable_;
 
 private:
-  static const MessageHandler handlers_[];
-
-  void XNCommand(TMessage& message);
+  void XNCommand(TWMCommand& message);
 };
 
 // A single-line edit box on the standard "EDIT" window class.

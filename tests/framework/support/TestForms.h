@@ -77,13 +77,3 @@ public:
   void Button1Click(TObject* sender);
   void Edit1KeyDown(TObject* sender, WORD& key, TShiftState shift);
 };
-
-// Frees a form at the end of a test.
-struct FormGuard {
-  TCustomForm* form;
-  ~FormGuard() {
-    if (form) {
-      form->Free();
-    }
-  }
-};

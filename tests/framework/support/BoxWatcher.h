@@ -38,6 +38,3 @@ private:
   std::vector<SeenBox> boxes_;
   std::thread thread_;
 };
-
-// Takes and handles the thread's messages for the given time.
-void PumpMessages(DWORD milliseconds);

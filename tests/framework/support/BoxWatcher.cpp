@@ -1,6 +1,4 @@
-#include "WindowWatch.h"
-
-#include "TApplication.h"
+#include "BoxWatcher.h"
 
 namespace {
 
@@ -59,14 +57,5 @@ void BoxWatcher::Watch() {
       }
     }
     Sleep(20);
-  }
-}
-
-void PumpMessages(DWORD milliseconds) {
-  DWORD start = GetTickCount();
-  while (GetTickCount() - start < milliseconds) {
-    if (!Application->TakeMessage()) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
   }
 }

@@ -1,62 +1,15 @@
-#include "ControlTags.h"
+#include "ApplicationPump.h"
+#include "BoxWatcher.h"
 #include "FrameworkMessages.h"
+#include "OwnedForm.h"
 #include "TApplication.h"
 #include "TestForms.h"
-#include "WindowWatch.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
 namespace {
-
-constexpr UINT probeMessage = WM_USER + 7;
-
-class TProbeBase : public TControl {
-public:
-  explicit TProbeBase(TComponent* owner) : TControl(owner) {}
-  int defaults = 0;
-
-protected:
-  void DefaultHandler(TMessage& message) override {
-    ++defaults;
-    TControl::DefaultHandler(message);
-  }
-  const MessageTable& Messages() const override { return messageTable_; }
-  static const MessageTable messageTable_;
-
-private:
-  static const MessageHandler handlers_[];
-  void Probe(TMessage& message) { message.Result = 1; }
-  void Registered(TMessage& message) { message.Result = 5; }
-};
-
-const MessageHandler TProbeBase::handlers_[] = {
-    {probeMessage, CallHandler<&TProbeBase::Probe>},
-    {probeMessage + 1, CallHandler<&TProbeBase::Probe>},
-    {0xC000, CallHandler<&TProbeBase::Registered>},
-};
-const MessageTable TProbeBase::messageTable_{&TControl::messageTable_, handlers_,
-                                             std::size(handlers_)};
-
-class TProbeDerived : public TProbeBase {
-public:
-  using TProbeBase::TProbeBase;
-
-protected:
-  const MessageTable& Messages() const override { return messageTable_; }
-  static const MessageTable messageTable_;
-
-private:
-  static const MessageHandler handlers_[];
-  void Probe(TMessage& message) { message.Result = 2; }
-};
-
-const MessageHandler TProbeDerived::handlers_[] = {
-    {probeMessage, CallHandler<&TProbeDerived::Probe>},
-};
-const MessageTable TProbeDerived::messageTable_{&TProbeBase::messageTable_, handlers_,
-                                                std::size(handlers_)};
 
 // A form that counts what reaches its default handling.
 class TCountingForm : public TButtonForm {
@@ -73,30 +26,10 @@ protected:
   }
 };
 
-template <class T> T* MakeForm(T*& variable) {
-  Application->AddForm(variable);
-  return variable;
-}
-
 } // namespace
 
-TEST(Dispatch, DerivedHandlerHidesTheBaseOne) {
-  TProbeBase base(nullptr);
-  TProbeDerived derived(nullptr);
-  EXPECT_EQ(base.Deliver(probeMessage), 1);
-  EXPECT_EQ(derived.Deliver(probeMessage), 2);
-  EXPECT_EQ(derived.Deliver(probeMessage + 1), 1);
-}
-
-TEST(Dispatch, RegisteredMessagesAndZeroGoToDefaultHandling) {
-  TProbeBase probe(nullptr);
-  EXPECT_EQ(probe.Deliver(0xC000), 0);
-  EXPECT_EQ(probe.Deliver(0), 0);
-  EXPECT_EQ(probe.defaults, 2);
-}
-
 TEST(Dispatch, ControlWithoutWindowKeepsItsText) {
-  TProbeBase probe(nullptr);
+  TControl probe(nullptr);
   probe.SetText("テキスト");
   EXPECT_EQ(probe.Text(), "テキスト");
   char buffer[4] = {};
@@ -106,33 +39,30 @@ TEST(Dispatch, ControlWithoutWindowKeepsItsText) {
 }
 
 TEST(Dispatch, ControlTagsNameTheControlOfAWindow) {
-  TButtonForm* form = nullptr;
-  FormGuard guard{MakeForm(form)};
+  auto form = AddOwnedForm<TButtonForm>();
   HWND window = form->Handle();
-  EXPECT_EQ(FindControl(window), form);
+  EXPECT_EQ(FindControl(window), form.get());
   EXPECT_EQ(FindControl(GetDesktopWindow()), nullptr);
   char name[64];
   std::snprintf(name, sizeof name, "Velkor%.8lX", GetCurrentProcessId());
-  EXPECT_EQ(GetPropA(window, name), static_cast<HANDLE>(static_cast<TWinControl*>(form)));
+  EXPECT_EQ(GetPropA(window, name), static_cast<HANDLE>(static_cast<TWinControl*>(form.get())));
   std::snprintf(
       name, sizeof name, "ControlOfs%.8llX%.8lX",
       static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(GetModuleHandleA(nullptr))),
       GetCurrentThreadId());
   EXPECT_NE(GlobalFindAtomA(name), 0);
-  EXPECT_EQ(GetPropA(window, name), static_cast<HANDLE>(static_cast<TWinControl*>(form)));
+  EXPECT_EQ(GetPropA(window, name), static_cast<HANDLE>(static_cast<TWinControl*>(form.get())));
 }
 
 TEST(Dispatch, ChildWindowsWithoutIdentifierGetTheirHandle) {
-  TButtonForm* form = nullptr;
-  FormGuard guard{MakeForm(form)};
+  auto form = AddOwnedForm<TButtonForm>();
   HWND button = form->Button1->Handle();
   EXPECT_EQ(GetWindowLongPtrA(button, GWLP_ID), reinterpret_cast<LONG_PTR>(button));
   EXPECT_EQ(GetParent(button), form->Handle());
 }
 
 TEST(Dispatch, CommandOfAFrameworkControlIsReflectedToIt) {
-  TCountingForm* form = nullptr;
-  FormGuard guard{MakeForm(form)};
+  auto form = AddOwnedForm<TCountingForm>();
   form->Show();
   SendMessageA(form->Button1->Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(form->clicks, 1);
@@ -140,8 +70,7 @@ TEST(Dispatch, CommandOfAFrameworkControlIsReflectedToIt) {
 }
 
 TEST(Dispatch, CommandOfAForeignWindowReachesDefaultHandling) {
-  TCountingForm* form = nullptr;
-  FormGuard guard{MakeForm(form)};
+  auto form = AddOwnedForm<TCountingForm>();
   form->Show();
   HWND foreign = CreateWindowExA(0, "BUTTON", "x", WS_CHILD | WS_VISIBLE, 150, 8, 40, 20,
                                  form->Handle(), reinterpret_cast<HMENU>(77), nullptr, nullptr);
@@ -154,8 +83,7 @@ TEST(Dispatch, CommandOfAForeignWindowReachesDefaultHandling) {
 }
 
 TEST(Dispatch, ExceptionInClickHandlerShowsErrorBoxAndWindowStaysUsable) {
-  TButtonForm* form = nullptr;
-  FormGuard guard{MakeForm(form)};
+  auto form = AddOwnedForm<TButtonForm>();
   form->Show();
   form->raiseOnClick = true;
   std::vector<SeenBox> boxes;
@@ -175,8 +103,7 @@ TEST(Dispatch, ExceptionInClickHandlerShowsErrorBoxAndWindowStaysUsable) {
 }
 
 TEST(Dispatch, KeyDownHandlerSettingKeyToZeroSuppressesTheControl) {
-  TButtonForm* form = nullptr;
-  FormGuard guard{MakeForm(form)};
+  auto form = AddOwnedForm<TButtonForm>();
   form->Show();
   HWND edit = form->Edit1->Handle();
   form->Edit1->SetText("abc");
@@ -195,8 +122,7 @@ TEST(Dispatch, KeyDownHandlerSettingKeyToZeroSuppressesTheControl) {
 }
 
 TEST(Dispatch, TabMovesTheFocusToTheNextTabStop) {
-  TButtonForm* form = nullptr;
-  FormGuard guard{MakeForm(form)};
+  auto form = AddOwnedForm<TButtonForm>();
   form->Show();
   SetForegroundWindow(form->Handle());
   SetFocus(form->Button1->Handle());
@@ -223,8 +149,7 @@ TEST(Dispatch, ChildControlWithoutParentWindowIsRefused) {
 TEST(Dispatch, DeliverToNoControlAnswersZero) { EXPECT_EQ(Deliver(nullptr, WM_GETTEXTLENGTH), 0); }
 
 TEST(Dispatch, ArrowKeysMoveAmongSiblingsIgnoringTabStops) {
-  TButtonForm* form = nullptr;
-  FormGuard guard{MakeForm(form)};
+  auto form = AddOwnedForm<TButtonForm>();
   form->Show();
   form->Edit1->SetTabStop(false);
   SetForegroundWindow(form->Handle());
@@ -236,8 +161,7 @@ TEST(Dispatch, ArrowKeysMoveAmongSiblingsIgnoringTabStops) {
 }
 
 TEST(Dispatch, KeyPreviewLetsTheFormSeeKeysFirst) {
-  TButtonForm* form = nullptr;
-  FormGuard guard{MakeForm(form)};
+  auto form = AddOwnedForm<TButtonForm>();
   form->Show();
   form->SetKeyPreview(true);
   struct Preview : TObject {

@@ -1,0 +1,94 @@
+#include "TCustomForm.h"
+
+#include "FrameworkMessages.h"
+#include "Messages.h"
+#include "TApplication.h"
+#include "TForm.h"
+#include "ThreadWindows.h"
+
+// Closing a form, and its modal loop.
+
+bool TCustomForm::CloseQuery() {
+  bool canClose = true;
+  if (OnCloseQuery) {
+    OnCloseQuery(this, canClose);
+  }
+  return canClose;
+}
+
+void TCustomForm::DoClose(TCloseAction& action) {
+  if (OnClose) {
+    OnClose(this, action);
+  }
+}
+
+void TCustomForm::Close() {
+  if (modal_) {
+    modalResult_ = 2;
+    return;
+  }
+  if (!CloseQuery()) {
+    return;
+  }
+  TCloseAction action = caHide;
+  if (formStyle_ == fsMDIChild) {
+    action = borderIcons_.Contains(biMinimize) ? caMinimize : caNone;
+  }
+  DoClose(action);
+  if (action == caNone) {
+    return;
+  }
+  if (Application && static_cast<TCustomForm*>(Application->MainForm()) == this) {
+    Application->Quit();
+    return;
+  }
+  switch (action) {
+  case caHide:
+    Hide();
+    break;
+  case caMinimize:
+    SetWindowState(wsMinimized);
+    break;
+  case caFree:
+    Release();
+    break;
+  case caNone:
+    break;
+  }
+}
+
+int TCustomForm::ShowModal() {
+  if (Visible() || !Enabled() || modal_ || formStyle_ == fsMDIChild) {
+    throw EInvalidOperation(LoadMessage(Msg::CannotShowModal));
+  }
+  if (HWND capture = GetCapture()) {
+    SendMessageA(capture, WM_CANCELMODE, 0, 0);
+  }
+  std::vector<HWND> disabled = DisableThreadWindows(Application->Handle());
+  modal_ = true;
+  modalResult_ = 0;
+  struct Restore {
+    TCustomForm& form;
+    std::vector<HWND>& windows;
+    ~Restore() {
+      form.modal_ = false;
+      EnableWindows(windows);
+    }
+  } restore{*this, disabled};
+  Show();
+  while (modalResult_ == 0 && !Application->QuitRequested()) {
+    Application->StepLoop();
+  }
+  Hide();
+  return modalResult_;
+}
+
+void TCustomForm::Release() { PostMessageA(Handle(), XM_RELEASE, 0, 0); }
+
+void TCustomForm::XMRelease(TMessage&) { Free(); }
+
+void TCustomForm::WMClose(TWMNoParams&) { Close(); }
+
+void TCustomForm::WMQueryEndSession(TWMQueryEndSession& message) {
+  message.SetResult(CloseQuery() && QuitChecksAgree());
+}
