@@ -4,6 +4,7 @@
 #include "FrameworkMessages.h"
 #include "MouseCapture.h"
 #include "TWinControl.h"
+#include "TemporaryChange.h"
 
 #include <algorithm>
 
@@ -353,9 +354,8 @@ void TControl::WMCancelMode(TWMNoParams&) {
 
 void TControl::XMParentFontChanged(TMessage&) {
   if (parentFont_ && parent_) {
-    changingFont_ = true;
+    TTemporaryChange changing(changingFont_, true);
     font_.Assign(parent_->Font());
-    changingFont_ = false;
   }
 }
 

@@ -6,6 +6,13 @@
 
 #include <vector>
 
+// Which way FindNextControl and SelectNext go through the tab order.
+enum TTabDirection { tdForward, tdBackward };
+// Whether FindNextControl passes over controls that are not tab stops.
+enum TTabStopRule { tsAnyControl, tsTabStopsOnly };
+// Whether FindNextControl takes any descendant or only the control's own children.
+enum TDescendantRule { drAnyDescendant, drChildrenOnly };
+
 // A control with a window of its own, made when first needed: child controls, the tab order
 // and the focus, the keyboard path, painting of the controls without windows that sit on it,
 // and the reflection of the notifications Windows sends to a parent.
@@ -49,10 +56,13 @@ public:
   bool CanFocus() const;
   bool Focused() const;
   virtual void SetFocus();
-  // The next control after current in the tab order of this control's descendants.
-  TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop,
-                               bool checkParent) const;
-  void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
+  // The next control after current in the tab order of this control's descendants that can
+  // take the focus (and is a tab stop, or a child of this control, when the rules ask).
+  TWinControl* FindNextControl(TWinControl* current, TTabDirection direction, TTabStopRule tabStops,
+                               TDescendantRule descendants) const;
+  // Focuses the next control: among the tab stops of all descendants, or with tsAnyControl
+  // among this control's own children.
+  void SelectNext(TWinControl* current, TTabDirection direction, TTabStopRule tabStops);
   // This control's windowed descendants in tab order.
   void GetTabOrderList(std::vector<TWinControl*>& list) const;
 

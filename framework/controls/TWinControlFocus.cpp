@@ -75,13 +75,15 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
   }
 }
 
-TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bool checkTabStop,
-                                          bool checkParent) const {
+TWinControl* TWinControl::FindNextControl(TWinControl* current, TTabDirection direction,
+                                          TTabStopRule tabStops,
+                                          TDescendantRule descendants) const {
   std::vector<TWinControl*> list;
   GetTabOrderList(list);
   if (list.empty()) {
     return nullptr;
   }
+  const bool forward = direction == tdForward;
   auto count = static_cast<std::ptrdiff_t>(list.size());
   auto found = std::find(list.begin(), list.end(), current);
   std::ptrdiff_t start = found == list.end() ? (forward ? count - 1 : 0) : found - list.begin();
@@ -89,16 +91,18 @@ TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bo
   do {
     index = forward ? (index + 1) % count : (index - 1 + count) % count;
     TWinControl* candidate = list[static_cast<std::size_t>(index)];
-    if (candidate != current && candidate->CanFocus() && (!checkTabStop || candidate->TabStop()) &&
-        (!checkParent || candidate->Parent() == this)) {
+    if (candidate != current && candidate->CanFocus() &&
+        (tabStops == tsAnyControl || candidate->TabStop()) &&
+        (descendants == drAnyDescendant || candidate->Parent() == this)) {
       return candidate;
     }
   } while (index != start);
   return nullptr;
 }
 
-void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
-  if (TWinControl* next = FindNextControl(current, forward, checkTabStop, !checkTabStop)) {
+void TWinControl::SelectNext(TWinControl* current, TTabDirection direction, TTabStopRule tabStops) {
+  TDescendantRule descendants = tabStops == tsTabStopsOnly ? drAnyDescendant : drChildrenOnly;
+  if (TWinControl* next = FindNextControl(current, direction, tabStops, descendants)) {
     next->SetFocus();
   }
 }

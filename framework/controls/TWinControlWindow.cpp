@@ -6,6 +6,7 @@
 #include "Format.h"
 #include "FrameworkMessages.h"
 #include "Messages.h"
+#include "ScopeGuard.h"
 #include "Win32Error.h"
 #include "WindowBinding.h"
 
@@ -197,12 +198,9 @@ void TWinControl::UpdateShowing() {
   }
   if (show != showing_) {
     showing_ = show;
-    try {
-      Deliver(XM_SHOWINGCHANGED);
-    } catch (...) {
-      showing_ = !show;
-      throw;
-    }
+    TScopeGuard undo([this, show] { showing_ = !show; });
+    Deliver(XM_SHOWINGCHANGED);
+    undo.Dismiss();
   }
   for (TControl* child : controls_) {
     if (auto* windowed = dynamic_cast<TWinControl*>(child)) {

@@ -1,45 +1,8 @@
 #include "FormTypes.h"
 
-namespace {
-
-const char* const borderIcons[] = {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"};
-const char* const borderStyles[] = {"bsNone",   "bsSingle",     "bsSizeable",
-                                    "bsDialog", "bsToolWindow", "bsSizeToolWin"};
-const char* const formStyles[] = {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"};
-const char* const positions[] = {"poDesigned",        "poDefault",        "poDefaultPosOnly",
-                                 "poDefaultSizeOnly", "poScreenCenter",   "poDesktopCenter",
-                                 "poMainFormCenter",  "poOwnerFormCenter"};
-const char* const windowStates[] = {"wsNormal", "wsMinimized", "wsMaximized"};
-const char* const defaultMonitors[] = {"dmDesktop", "dmPrimary", "dmMainForm", "dmActiveForm"};
-
-} // namespace
-
-const TEnumType& EnumTypeOf(TBorderIcon) {
-  static const TEnumType type{"TBorderIcon", borderIcons};
-  return type;
-}
-
-const TEnumType& EnumTypeOf(TFormBorderStyle) {
-  static const TEnumType type{"TFormBorderStyle", borderStyles};
-  return type;
-}
-
-const TEnumType& EnumTypeOf(TFormStyle) {
-  static const TEnumType type{"TFormStyle", formStyles};
-  return type;
-}
-
-const TEnumType& EnumTypeOf(TPosition) {
-  static const TEnumType type{"TPosition", positions};
-  return type;
-}
-
-const TEnumType& EnumTypeOf(TWindowState) {
-  static const TEnumType type{"TWindowState", windowStates};
-  return type;
-}
-
-const TEnumType& EnumTypeOf(TDefaultMonitor) {
-  static const TEnumType type{"TDefaultMonitor", defaultMonitors};
-  return type;
-}
+SORVANE_ENUM_TYPE(TBorderIcon, SORVANE_TBorderIcon)
+SORVANE_ENUM_TYPE(TFormBorderStyle, SORVANE_TFormBorderStyle)
+SORVANE_ENUM_TYPE(TFormStyle, SORVANE_TFormStyle)
+SORVANE_ENUM_TYPE(TPosition, SORVANE_TPosition)
+SORVANE_ENUM_TYPE(TWindowState, SORVANE_TWindowState)
+SORVANE_ENUM_TYPE(TDefaultMonitor, SORVANE_TDefaultMonitor)

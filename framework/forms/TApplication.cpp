@@ -2,6 +2,7 @@
 
 #include "ApplicationWindow.h"
 #include "Messages.h"
+#include "ScopeGuard.h"
 #include "ShiftJis.h"
 #include "TForm.h"
 #include "ThreadWindows.h"
@@ -286,12 +287,15 @@ void TApplication::XMAppSysCommand(TMessage& message) {
       !IsWindowVisible(mainForm_->Handle())) {
     return;
   }
+  TForm* form = mainForm_;
   HWND focus = GetFocus();
-  mainForm_->SuspendFocusNotices(true);
-  ::SetFocus(mainForm_->Handle());
-  mainForm_->Deliver(WM_SYSCOMMAND, message.WParam, message.LParam);
-  ::SetFocus(focus);
-  mainForm_->SuspendFocusNotices(false);
+  form->SuspendFocusNotices(true);
+  TScopeGuard resume([form, focus] {
+    ::SetFocus(focus);
+    form->SuspendFocusNotices(false);
+  });
+  ::SetFocus(form->Handle());
+  form->Deliver(WM_SYSCOMMAND, message.WParam, message.LParam);
   message.Result = 1;
 }
 

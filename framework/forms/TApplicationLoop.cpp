@@ -3,6 +3,7 @@
 #include "FrameworkMessages.h"
 #include "MouseCapture.h"
 #include "TForm.h"
+#include "TemporaryChange.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -19,11 +20,7 @@ bool QuitChecksAgree() {
 }
 
 void TApplication::RunLoop() {
-  running_ = true;
-  struct RunningReset {
-    bool& flag;
-    ~RunningReset() { flag = false; }
-  } reset{running_};
+  TTemporaryChange running(running_, true);
   static bool exitStepRegistered = false;
   if (!exitStepRegistered) {
     exitStepRegistered = true;

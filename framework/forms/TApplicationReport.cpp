@@ -1,6 +1,7 @@
 #include "TApplication.h"
 
 #include "ExceptionReport.h"
+#include "ScopeGuard.h"
 #include "ShiftJis.h"
 #include "ThreadWindows.h"
 
@@ -17,6 +18,31 @@ namespace {
 // Where a message box goes when the active window is on another monitor: the application
 // window moves there and back without being sized, activated, redrawn or reordered.
 constexpr UINT moveQuietly = SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE;
+
+POINT CenterOf(const RECT& rect) {
+  return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+void MoveQuietly(HWND window, POINT to) {
+  SetWindowPos(window, nullptr, to.x, to.y, 0, 0, moveQuietly);
+}
+
+// Moves window to the centre of the monitor of active when that is another monitor than
+// window's; true when it moved, with its rectangle before in saved.
+bool MoveToMonitorOf(HWND window, HWND active, RECT& saved) {
+  if (!active) {
+    return false;
+  }
+  HMONITOR target = MonitorFromWindow(active, MONITOR_DEFAULTTONEAREST);
+  if (target == MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)) {
+    return false;
+  }
+  MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+  GetMonitorInfoA(target, &monitor);
+  GetWindowRect(window, &saved);
+  MoveQuietly(window, CenterOf(monitor.rcMonitor));
+  return true;
+}
 
 String DemangledName(const std::type_info& type) {
   int status = 0;
@@ -54,25 +80,16 @@ void TApplication::ShowErrorBox(const Exception& error) {
 int TApplication::ShowMessageBox(const String& text, const String& caption, UINT flags) {
   HWND active = GetActiveWindow();
   RECT saved{};
-  bool moved = false;
-  if (active && MonitorFromWindow(active, MONITOR_DEFAULTTONEAREST) !=
-                    MonitorFromWindow(handle_, MONITOR_DEFAULTTONEAREST)) {
-    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
-    GetMonitorInfoA(MonitorFromWindow(active, MONITOR_DEFAULTTONEAREST), &monitor);
-    GetWindowRect(handle_, &saved);
-    SetWindowPos(handle_, nullptr, (monitor.rcMonitor.left + monitor.rcMonitor.right) / 2,
-                 (monitor.rcMonitor.top + monitor.rcMonitor.bottom) / 2, 0, 0, moveQuietly);
-    moved = true;
-  }
+  bool moved = MoveToMonitorOf(handle_, active, saved);
   std::vector<HWND> disabled = DisableThreadWindows(handle_);
-  int result = MessageBoxA(handle_, text.c_str(), caption.c_str(), flags);
-  if (moved) {
-    SetWindowPos(handle_, nullptr, (saved.left + saved.right) / 2, (saved.top + saved.bottom) / 2,
-                 0, 0, moveQuietly);
-  }
-  EnableWindows(disabled);
-  if (active && IsWindow(active)) {
-    SetActiveWindow(active);
-  }
-  return result;
+  TScopeGuard restore([&] {
+    if (moved) {
+      MoveQuietly(handle_, CenterOf(saved));
+    }
+    EnableWindows(disabled);
+    if (active && IsWindow(active)) {
+      SetActiveWindow(active);
+    }
+  });
+  return MessageBoxA(handle_, text.c_str(), caption.c_str(), flags);
 }

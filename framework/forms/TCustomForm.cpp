@@ -1,5 +1,6 @@
 #include "TCustomForm.h"
 
+#include "EventFiring.h"
 #include "ExceptionReport.h"
 #include "Format.h"
 #include "FrameworkMessages.h"
@@ -10,6 +11,7 @@
 #include "TForm.h"
 #include "TReader.h"
 #include "TScreen.h"
+#include "TemporaryChange.h"
 
 SORVANE_MESSAGE_TABLE(TCustomForm, SORVANE_ON(WM_CLOSE, WMClose),
                       SORVANE_ON(WM_QUERYENDSESSION, WMQueryEndSession),
@@ -24,7 +26,7 @@ SORVANE_MESSAGE_TABLE(TCustomForm, SORVANE_ON(WM_CLOSE, WMClose),
 TCustomForm::TCustomForm(TComponent* owner) : TScrollingWinControl(owner) {
   SetControlStyle(csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption |
                   csDoubleClicks);
-  StoreBounds(0, 0, 320, 240);
+  StoreBounds(0, 0, defaultFormWidth, defaultFormHeight);
   StoreVisible(false);
   SetColor(clBtnFace);
   SetParentColor(false);
@@ -62,16 +64,7 @@ TCustomForm::~TCustomForm() {
 void TCustomForm::Build() {
   TNameSpaceWriteGuard lock;
   if (&ClassInfo() != &TForm::StaticClassInfo() && !IsDesigning()) {
-    creating_ = true;
-    try {
-      if (!LoadFromClassResources(*this, TForm::StaticClassInfo())) {
-        throw EResNotFound(Format(LoadMessage(Msg::ResourceNotFound), {ClassName()}));
-      }
-    } catch (...) {
-      creating_ = false;
-      throw;
-    }
-    creating_ = false;
+    LoadResources();
     if (oldCreateOrder_) {
       RunCreateNotice();
     }
@@ -86,6 +79,13 @@ void TCustomForm::Build() {
   }
 }
 
+void TCustomForm::LoadResources() {
+  TTemporaryChange creating(creating_, true);
+  if (!LoadFromClassResources(*this, TForm::StaticClassInfo())) {
+    throw EResNotFound(Format(LoadMessage(Msg::ResourceNotFound), {ClassName()}));
+  }
+}
+
 void TCustomForm::RunCreateNotice() {
   DoCreate();
   if (visiblePending_) {
@@ -94,25 +94,11 @@ void TCustomForm::RunCreateNotice() {
   }
 }
 
-void TCustomForm::DoCreate() {
-  try {
-    if (OnCreate) {
-      OnCreate(this);
-    }
-  } catch (...) {
-    ReportEscapedException(this);
-  }
-}
+void TCustomForm::DoCreate() { FireReporting(this, OnCreate, this); }
 
 void TCustomForm::DoDestroy() {
   destroyNoticeDone_ = true;
-  try {
-    if (OnDestroy) {
-      OnDestroy(this);
-    }
-  } catch (...) {
-    ReportEscapedException(this);
-  }
+  FireReporting(this, OnDestroy, this);
 }
 
 void TCustomForm::BeforeDestruction() {
@@ -243,7 +229,7 @@ void TCustomForm::WMActivate(TWMActivate& message) {
     return;
   }
   if (!activeControl_) {
-    activeControl_ = FindNextControl(nullptr, true, true, false);
+    activeControl_ = FindNextControl(nullptr, tdForward, tsTabStopsOnly, drAnyDescendant);
   }
   if (Screen) {
     Screen->SetActive(this, activeControl_);
@@ -305,14 +291,14 @@ void TCustomForm::XMDialogKey(TWMKey& message) {
   WORD key = message.CharCode();
   bool shift = GetKeyState(VK_SHIFT) < 0;
   if (key == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
-    SelectNext(activeControl_, !shift, true);
+    SelectNext(activeControl_, shift ? tdBackward : tdForward, tsTabStopsOnly);
     message.SetResult(1);
     return;
   }
   if (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) {
     if (activeControl_ && activeControl_->Parent()) {
-      activeControl_->Parent()->SelectNext(activeControl_, key == VK_RIGHT || key == VK_DOWN,
-                                           false);
+      TTabDirection direction = key == VK_RIGHT || key == VK_DOWN ? tdForward : tdBackward;
+      activeControl_->Parent()->SelectNext(activeControl_, direction, tsAnyControl);
     }
     message.SetResult(1);
     return;

@@ -4,6 +4,10 @@
 #include "FormTypes.h"
 #include "TScrollingWinControl.h"
 
+// The size of a form whose resource gives none.
+inline constexpr int defaultFormWidth = 320;
+inline constexpr int defaultFormHeight = 240;
+
 // A top-level window whose contents come from its form resource: construction in two steps
 // (the C++ constructor sets the defaults, Build reads the resource chain and runs the class's
 // own construction steps), showing and hiding, closing, the window styles of the border
@@ -28,8 +32,8 @@ public:
   // Posts XM_RELEASE: the form frees itself when it arrives.
   void Release();
   // Shows the form with the thread's other windows disabled and runs the loop until the
-  // modal result is set (Close sets 2) or a quit is requested; gives the modal result.
-  int ShowModal();
+  // modal result is set (Close sets mrCancel) or a quit is requested; gives the modal result.
+  TModalResult ShowModal();
   bool Modal() const { return modal_; }
 
   TWinControl* ActiveControl() const { return activeControl_; }
@@ -72,8 +76,8 @@ public:
   int ClientWidth() const { return TControl::ClientWidth(); }
   int ClientHeight() const { return TControl::ClientHeight(); }
   RECT ClientRect() const override;
-  int ModalResult() const { return modalResult_; }
-  void SetModalResult(int value) { modalResult_ = value; }
+  TModalResult ModalResult() const { return modalResult_; }
+  void SetModalResult(TModalResult value) { modalResult_ = value; }
   void SuspendFocusNotices(bool suspend) { focusNoticesSuspended_ = suspend; }
 
   TNotifyEvent OnActivate;
@@ -114,6 +118,7 @@ protected:
   void ShowNative() override;
 
 private:
+  void LoadResources();
   void ApplyPosition();
   // Scales the font from the resource's resolution to the screen's and, when the height of
   // the text "0" changes with it, the child controls and the stored client size as well.
@@ -152,7 +157,7 @@ private:
   TWindowState windowState_ = wsNormal;
   TDefaultMonitor defaultMonitor_ = dmActiveForm;
   bool oldCreateOrder_ = false;
-  int pixelsPerInch_ = 96;
+  int pixelsPerInch_ = defaultPixelsPerInch;
   int textHeight_ = 0;
   int storedClientWidth_ = 0;
   int storedClientHeight_ = 0;
@@ -166,7 +171,7 @@ private:
   bool destroyNoticeDone_ = false;
   bool holdsDestroyLock_ = false;
   bool modal_ = false;
-  int modalResult_ = 0;
+  TModalResult modalResult_ = mrNone;
   // What WM_SHOWWINDOW remembered while the owner was minimized: 0 nothing, else the show
   // command to come back with.
   int savedShowCommand_ = 0;

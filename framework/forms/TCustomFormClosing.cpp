@@ -2,8 +2,10 @@
 
 #include "FrameworkMessages.h"
 #include "Messages.h"
+#include "ScopeGuard.h"
 #include "TApplication.h"
 #include "TForm.h"
+#include "TemporaryChange.h"
 #include "ThreadWindows.h"
 
 // Closing a form, and its modal loop.
@@ -24,7 +26,7 @@ void TCustomForm::DoClose(TCloseAction& action) {
 
 void TCustomForm::Close() {
   if (modal_) {
-    modalResult_ = 2;
+    modalResult_ = mrCancel;
     return;
   }
   if (!CloseQuery()) {
@@ -57,7 +59,7 @@ void TCustomForm::Close() {
   }
 }
 
-int TCustomForm::ShowModal() {
+TModalResult TCustomForm::ShowModal() {
   if (Visible() || !Enabled() || modal_ || formStyle_ == fsMDIChild) {
     throw EInvalidOperation(LoadMessage(Msg::CannotShowModal));
   }
@@ -65,18 +67,11 @@ int TCustomForm::ShowModal() {
     SendMessageA(capture, WM_CANCELMODE, 0, 0);
   }
   std::vector<HWND> disabled = DisableThreadWindows(Application->Handle());
-  modal_ = true;
-  modalResult_ = 0;
-  struct Restore {
-    TCustomForm& form;
-    std::vector<HWND>& windows;
-    ~Restore() {
-      form.modal_ = false;
-      EnableWindows(windows);
-    }
-  } restore{*this, disabled};
+  TScopeGuard enable([&disabled] { EnableWindows(disabled); });
+  TTemporaryChange modal(modal_, true);
+  modalResult_ = mrNone;
   Show();
-  while (modalResult_ == 0 && !Application->QuitRequested()) {
+  while (modalResult_ == mrNone && !Application->QuitRequested()) {
     Application->StepLoop();
   }
   Hide();

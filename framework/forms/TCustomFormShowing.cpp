@@ -1,10 +1,11 @@
 #include "TCustomForm.h"
 
-#include "ExceptionReport.h"
+#include "EventFiring.h"
 #include "Messages.h"
 #include "TApplication.h"
 #include "TForm.h"
 #include "TScreen.h"
+#include "TemporaryChange.h"
 #include "ThreadWindows.h"
 
 #include <algorithm>
@@ -47,11 +48,7 @@ void TCustomForm::XMShowingChanged(TMessage&) {
   if (Application) {
     Application->UpdateTaskbarButton();
   }
-  showingInProgress_ = true;
-  struct Reset {
-    bool& flag;
-    ~Reset() { flag = false; }
-  } reset{showingInProgress_};
+  TTemporaryChange inProgress(showingInProgress_, true);
   if (Showing()) {
     DoShow();
     ApplyPosition();
@@ -86,25 +83,9 @@ void TCustomForm::HideNative() {
   ShowWindow(window, SW_HIDE);
 }
 
-void TCustomForm::DoShow() {
-  try {
-    if (OnShow) {
-      OnShow(this);
-    }
-  } catch (...) {
-    ReportEscapedException(this);
-  }
-}
+void TCustomForm::DoShow() { FireReporting(this, OnShow, this); }
 
-void TCustomForm::DoHide() {
-  try {
-    if (OnHide) {
-      OnHide(this);
-    }
-  } catch (...) {
-    ReportEscapedException(this);
-  }
-}
+void TCustomForm::DoHide() { FireReporting(this, OnHide, this); }
 
 void TCustomForm::CenterOn(const RECT& area) {
   int left = area.left + (area.right - area.left - Width()) / 2;

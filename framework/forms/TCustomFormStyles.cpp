@@ -8,6 +8,11 @@
 
 namespace {
 
+// The separators of the standard system menu a dialog's menu loses, by position: the one
+// before "Switch To" (its item goes by command first) and the one before "Close".
+constexpr UINT taskListSeparatorPosition = 7;
+constexpr UINT closeSeparatorPosition = 5;
+
 TBorderIcons OnlyIcons(TBorderIcons icons, TBorderIcons allowed) {
   return TBorderIcons::FromBits(icons.Bits() & allowed.Bits());
 }
@@ -192,8 +197,8 @@ void TCustomForm::AdjustSystemMenu() {
   }
   if (borderStyle_ == bsDialog) {
     DeleteMenu(menu, SC_TASKLIST, MF_BYCOMMAND);
-    DeleteMenu(menu, 7, MF_BYPOSITION);
-    DeleteMenu(menu, 5, MF_BYPOSITION);
+    DeleteMenu(menu, taskListSeparatorPosition, MF_BYPOSITION);
+    DeleteMenu(menu, closeSeparatorPosition, MF_BYPOSITION);
     for (UINT command : {UINT{SC_MAXIMIZE}, UINT{SC_MINIMIZE}, UINT{SC_SIZE}, UINT{SC_RESTORE}}) {
       DeleteMenu(menu, command, MF_BYCOMMAND);
     }

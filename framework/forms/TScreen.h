@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormTypes.h"
 #include "Published.h"
 #include "TComponent.h"
 
@@ -41,7 +42,7 @@ private:
   TCustomForm* activeCustomForm_ = nullptr;
   TForm* activeForm_ = nullptr;
   TWinControl* activeControl_ = nullptr;
-  int pixelsPerInch_ = 96;
+  int pixelsPerInch_ = defaultPixelsPerInch;
 };
 
 extern TScreen* Screen;

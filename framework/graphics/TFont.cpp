@@ -132,22 +132,8 @@ void TFont::Assign(const TPersistent& source) {
   Modified();
 }
 
-namespace {
-
-const char* const pitches[] = {"fpDefault", "fpVariable", "fpFixed"};
-const char* const styles[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
-
-} // namespace
-
-const TEnumType& EnumTypeOf(TFontPitch) {
-  static const TEnumType type{"TFontPitch", pitches};
-  return type;
-}
-
-const TEnumType& EnumTypeOf(TFontStyle) {
-  static const TEnumType type{"TFontStyle", styles};
-  return type;
-}
+SORVANE_ENUM_TYPE(TFontPitch, SORVANE_TFontPitch)
+SORVANE_ENUM_TYPE(TFontStyle, SORVANE_TFontStyle)
 
 TPublishedTables TFont::Published() {
   static const TPropInfo properties[] = {

@@ -2,18 +2,19 @@
 
 #include "Colors.h"
 #include "Published.h"
+#include "PublishedEnum.h"
 #include "String.h"
 #include "TGraphicsObject.h"
 #include "TSet.h"
 
 #include <windows.h>
 
-enum TFontPitch { fpDefault, fpVariable, fpFixed };
-const TEnumType& EnumTypeOf(TFontPitch);
+#define SORVANE_TFontPitch(X) X(fpDefault) X(fpVariable) X(fpFixed)
+SORVANE_ENUM(TFontPitch, SORVANE_TFontPitch)
 
-enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+#define SORVANE_TFontStyle(X) X(fsBold) X(fsItalic) X(fsUnderline) X(fsStrikeOut)
+SORVANE_ENUM(TFontStyle, SORVANE_TFontStyle)
 using TFontStyles = TSet<TFontStyle>;
-const TEnumType& EnumTypeOf(TFontStyle);
 
 // A text font: the description of a Windows font and the font object made from it on demand.
 // Height is in pixels and negative for a character height (as the form resources hold it).

@@ -162,7 +162,8 @@ TEST_F(FormFixture, FreedChildLeavesTheTabOrder) {
   form->Button1 = nullptr;
   EXPECT_EQ(form->ControlCount(), 1);
   EXPECT_EQ(form->Edit1->TabOrder(), 0);
-  EXPECT_EQ(form->FindNextControl(nullptr, true, true, false), form->Edit1);
+  EXPECT_EQ(form->FindNextControl(nullptr, tdForward, tsTabStopsOnly, drAnyDescendant),
+            form->Edit1);
 }
 
 TEST_F(FormFixture, IdleTurnTellsControlsTheMouseEnteredAndLeft) {

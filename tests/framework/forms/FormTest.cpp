@@ -304,6 +304,17 @@ TEST(Form, VisibleFormCannotBeShownModally) {
   }
 }
 
+TEST(Form, PublishedEnumerationsNameTheirMembersInOrder) {
+  const TEnumType& positions = EnumTypeOf(TPosition{});
+  EXPECT_STREQ(positions.name, "TPosition");
+  ASSERT_EQ(positions.members.size(), 8u);
+  EXPECT_STREQ(positions.members[poDesigned], "poDesigned");
+  EXPECT_STREQ(positions.members[poOwnerFormCenter], "poOwnerFormCenter");
+  EXPECT_EQ(EnumTypeOf(TBorderIcon{}).Find("bihelp"), biHelp);
+  EXPECT_EQ(EnumTypeOf(TFontStyle{}).members.size(), EnumCount(TFontStyle{}));
+  EXPECT_EQ(EnumTypeOf(TFormStyle{}).Find("fsStayOnTop"), fsStayOnTop);
+}
+
 TEST(Form, MDIChildNeedsAnMDIFrameAsMainForm) {
   auto main = AddOwnedForm<TVisibleForm>();
   auto child = AddOwnedForm<TIconlessForm>();
