@@ -8,14 +8,20 @@
 
 #include <algorithm>
 
-SORVANE_MESSAGE_TABLE(
-    TControl, SORVANE_ON(WM_LBUTTONDOWN, WMLButtonDown), SORVANE_ON(WM_LBUTTONUP, WMLButtonUp),
-    SORVANE_ON(WM_LBUTTONDBLCLK, WMLButtonDblClk), SORVANE_ON(WM_CANCELMODE, WMCancelMode),
+SORVANE_MESSAGE_ROWS(TControl){
+    SORVANE_ON(WM_LBUTTONDOWN, WMLButtonDown),
+    SORVANE_ON(WM_LBUTTONUP, WMLButtonUp),
+    SORVANE_ON(WM_LBUTTONDBLCLK, WMLButtonDblClk),
+    SORVANE_ON(WM_CANCELMODE, WMCancelMode),
     SORVANE_ON(XM_PARENTFONTCHANGED, XMParentFontChanged),
     SORVANE_ON(XM_PARENTCOLORCHANGED, XMParentColorChanged),
-    SORVANE_ON(XM_FONTCHANGED, XMFontChanged), SORVANE_ON(XM_COLORCHANGED, XMColorChanged),
+    SORVANE_ON(XM_FONTCHANGED, XMFontChanged),
+    SORVANE_ON(XM_COLORCHANGED, XMColorChanged),
     SORVANE_ON(XM_ENABLEDCHANGED, XMEnabledChanged),
-    SORVANE_ON(XM_VISIBLECHANGED, XMVisibleChanged), SORVANE_ON(XM_TEXTCHANGED, XMTextChanged))
+    SORVANE_ON(XM_VISIBLECHANGED, XMVisibleChanged),
+    SORVANE_ON(XM_TEXTCHANGED, XMTextChanged),
+};
+SORVANE_MESSAGE_TABLE(TControl)
 
 TPublishedTables TControl::Published() {
   static const TPropInfo properties[] = {
@@ -287,33 +293,35 @@ void TControl::WndProc(TMessage& message) {
   Dispatch(message);
 }
 
-void TControl::DefaultHandler(TMessage& message) { TextDefault(message); }
-
-void TControl::TextDefault(TMessage& message) {
+void TControl::DefaultHandler(TMessage& message) {
   switch (message.Msg) {
-  case WM_SETTEXT: {
-    TWMSetText setText(message);
-    text_ = setText.Text() ? setText.Text() : "";
-    setText.SetResult(TRUE);
+  case WM_SETTEXT:
+    TakeText(TWMSetText(message));
     break;
-  }
-  case WM_GETTEXT: {
-    TWMGetText getText(message);
-    if (getText.TextMax() == 0) {
-      break;
-    }
-    std::size_t count = std::min(text_.size(), getText.TextMax() - 1);
-    std::copy_n(text_.data(), count, getText.Buffer());
-    getText.Buffer()[count] = '\0';
-    getText.SetResult(static_cast<LRESULT>(count));
+  case WM_GETTEXT:
+    GiveText(TWMGetText(message));
     break;
-  }
   case WM_GETTEXTLENGTH:
     message.Result = static_cast<LRESULT>(text_.size());
     break;
   default:
     break;
   }
+}
+
+void TControl::TakeText(TWMSetText message) {
+  text_ = message.Text() ? message.Text() : "";
+  message.SetResult(TRUE);
+}
+
+void TControl::GiveText(TWMGetText message) const {
+  if (message.TextMax() == 0) {
+    return;
+  }
+  std::size_t count = std::min(text_.size(), message.TextMax() - 1);
+  std::copy_n(text_.data(), count, message.Buffer());
+  message.Buffer()[count] = '\0';
+  message.SetResult(static_cast<LRESULT>(count));
 }
 
 void TControl::WMLButtonDown(TWMMouse&) {

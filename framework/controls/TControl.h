@@ -165,7 +165,9 @@ private:
   void XMEnabledChanged(TMessage& message);
   void XMVisibleChanged(TMessage& message);
   void XMTextChanged(TMessage& message);
-  void TextDefault(TMessage& message);
+  // What a control without a window does with WM_SETTEXT and WM_GETTEXT: keeps the text.
+  void TakeText(TWMSetText message);
+  void GiveText(TWMGetText message) const;
   bool PrepareMouse(TMessage& message);
   void OwnFontChanged();
 

@@ -1,6 +1,9 @@
 #include "TGraphicControl.h"
 
-SORVANE_MESSAGE_TABLE(TGraphicControl, SORVANE_ON(WM_PAINT, WMPaint))
+SORVANE_MESSAGE_ROWS(TGraphicControl){
+    SORVANE_ON(WM_PAINT, WMPaint),
+};
+SORVANE_MESSAGE_TABLE(TGraphicControl)
 
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner), canvas_(*this) {}
 

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
-SORVANE_MESSAGE_TABLE(TScrollingWinControl, SORVANE_ON(WM_SIZE, WMSize))
+SORVANE_MESSAGE_ROWS(TScrollingWinControl){
+    SORVANE_ON(WM_SIZE, WMSize),
+};
+SORVANE_MESSAGE_TABLE(TScrollingWinControl)
 
 void TScrollingWinControl::SetAutoScroll(bool value) {
   if (autoScroll_ != value) {

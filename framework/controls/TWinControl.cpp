@@ -20,26 +20,40 @@ TPublishedTables TWinControl::Published() {
   return {properties};
 }
 
-SORVANE_MESSAGE_TABLE(
-    TWinControl, SORVANE_ON(WM_PAINT, WMPaint), SORVANE_ON(WM_ERASEBKGND, WMEraseBkgnd),
-    SORVANE_ON(WM_WINDOWPOSCHANGED, WMWindowPosChanged), SORVANE_ON(WM_NCDESTROY, WMNCDestroy),
-    SORVANE_ON(WM_SETFOCUS, WMSetFocus), SORVANE_ON(WM_CANCELMODE, WMCancelMode),
-    SORVANE_ON(WM_COMMAND, WMCommand), SORVANE_ON(WM_HSCROLL, WMScroll),
-    SORVANE_ON(WM_VSCROLL, WMScroll), SORVANE_ON(WM_NOTIFY, WMNotify),
-    SORVANE_ON(WM_KEYDOWN, WMKeyDown), SORVANE_ON(WM_SYSKEYDOWN, WMKeyDown),
-    SORVANE_ON(WM_KEYUP, WMKeyUp), SORVANE_ON(WM_SYSKEYUP, WMKeyUp), SORVANE_ON(WM_CHAR, WMChar),
-    SORVANE_ON(XN_KEYDOWN, XNKeyDown), SORVANE_ON(XN_SYSKEYDOWN, XNKeyDown),
+SORVANE_MESSAGE_ROWS(TWinControl){
+    SORVANE_ON(WM_PAINT, WMPaint),
+    SORVANE_ON(WM_ERASEBKGND, WMEraseBkgnd),
+    SORVANE_ON(WM_WINDOWPOSCHANGED, WMWindowPosChanged),
+    SORVANE_ON(WM_NCDESTROY, WMNCDestroy),
+    SORVANE_ON(WM_SETFOCUS, WMSetFocus),
+    SORVANE_ON(WM_CANCELMODE, WMCancelMode),
+    SORVANE_ON(WM_COMMAND, WMCommand),
+    SORVANE_ON(WM_HSCROLL, WMScroll),
+    SORVANE_ON(WM_VSCROLL, WMScroll),
+    SORVANE_ON(WM_NOTIFY, WMNotify),
+    SORVANE_ON(WM_KEYDOWN, WMKeyDown),
+    SORVANE_ON(WM_SYSKEYDOWN, WMKeyDown),
+    SORVANE_ON(WM_KEYUP, WMKeyUp),
+    SORVANE_ON(WM_SYSKEYUP, WMKeyUp),
+    SORVANE_ON(WM_CHAR, WMChar),
+    SORVANE_ON(XN_KEYDOWN, XNKeyDown),
+    SORVANE_ON(XN_SYSKEYDOWN, XNKeyDown),
     SORVANE_ON(XN_BASE + WM_CTLCOLORMSGBOX, XNColor),
     SORVANE_ON(XN_BASE + WM_CTLCOLOREDIT, XNColor),
     SORVANE_ON(XN_BASE + WM_CTLCOLORLISTBOX, XNColor),
-    SORVANE_ON(XN_BASE + WM_CTLCOLORBTN, XNColor), SORVANE_ON(XN_BASE + WM_CTLCOLORDLG, XNColor),
+    SORVANE_ON(XN_BASE + WM_CTLCOLORBTN, XNColor),
+    SORVANE_ON(XN_BASE + WM_CTLCOLORDLG, XNColor),
     SORVANE_ON(XN_BASE + WM_CTLCOLORSCROLLBAR, XNColor),
     SORVANE_ON(XN_BASE + WM_CTLCOLORSTATIC, XNColor),
     SORVANE_ON(XM_ENABLEDCHANGED, XMEnabledChanged),
     SORVANE_ON(XM_VISIBLECHANGED, XMVisibleChanged),
-    SORVANE_ON(XM_SHOWINGCHANGED, XMShowingChanged), SORVANE_ON(XM_RECREATEWND, XMRecreateWnd),
-    SORVANE_ON(XM_FONTCHANGED, XMFontChanged), SORVANE_ON(XM_COLORCHANGED, XMColorChanged),
-    SORVANE_ON(XM_DIALOGKEY, XMDialogKey))
+    SORVANE_ON(XM_SHOWINGCHANGED, XMShowingChanged),
+    SORVANE_ON(XM_RECREATEWND, XMRecreateWnd),
+    SORVANE_ON(XM_FONTCHANGED, XMFontChanged),
+    SORVANE_ON(XM_COLORCHANGED, XMColorChanged),
+    SORVANE_ON(XM_DIALOGKEY, XMDialogKey),
+};
+SORVANE_MESSAGE_TABLE(TWinControl)
 
 TWinControl::TWinControl(TComponent* owner)
     : TControl(owner), entry_(BindWndMethod<&TWinControl::MainWndProc>(this)) {
@@ -275,27 +289,16 @@ void TWinControl::DefaultHandler(TMessage& message) {
     TControl::DefaultHandler(message);
     return;
   }
-  switch (message.Msg) {
-  case WM_CONTEXTMENU:
-    if (Parent()) {
-      message.Result = Parent()->Deliver(message.Msg, message.WParam, message.LParam);
-      if (message.Result != 0) {
-        return;
-      }
+  if (message.Msg == WM_CONTEXTMENU && Parent()) {
+    message.Result = Parent()->Deliver(message.Msg, message.WParam, message.LParam);
+    if (message.Result != 0) {
+      return;
     }
-    break;
-  case WM_CTLCOLORMSGBOX:
-  case WM_CTLCOLOREDIT:
-  case WM_CTLCOLORLISTBOX:
-  case WM_CTLCOLORBTN:
-  case WM_CTLCOLORDLG:
-  case WM_CTLCOLORSCROLLBAR:
-  case WM_CTLCOLORSTATIC:
+  }
+  if (message.Msg >= WM_CTLCOLORMSGBOX && message.Msg <= WM_CTLCOLORSTATIC) {
     message.Result = SendMessageA(TWMCtlColor(message).ChildWnd(), XN_BASE + message.Msg,
                                   message.WParam, message.LParam);
     return;
-  default:
-    break;
   }
   message.Result =
       CallWindowProcA(defWndProc_, handle_, message.Msg, message.WParam, message.LParam);

@@ -118,6 +118,8 @@ protected:
   // default handling sees it only when child belongs to no framework control.
   void Reflect(TMessage& message, HWND child);
   void WMCommand(TWMCommand& message);
+  // Offers a dialog key to the child controls; the first that takes it ends the offer.
+  void XMDialogKey(TWMKey& message);
   void FontChanged() override;
   void ColorChanged() override;
   void FinishLoading() override;
@@ -151,7 +153,6 @@ private:
   void XMRecreateWnd(TMessage& message);
   void XMFontChanged(TMessage& message);
   void XMColorChanged(TMessage& message);
-  void XMDialogKey(TWMKey& message);
 
   HWND handle_ = nullptr;
   HWND parentWindow_ = nullptr;

@@ -14,9 +14,11 @@
 //     void XMEnabledChanged(TMessage& message);
 //   };
 //
-//   SORVANE_MESSAGE_TABLE(TButton,
-//                         SORVANE_ON(XN_COMMAND, XNCommand),
-//                         SORVANE_ON(XM_ENABLEDCHANGED, XMEnabledChanged))
+//   SORVANE_MESSAGE_ROWS(TButton){
+//       SORVANE_ON(XN_COMMAND, XNCommand),
+//       SORVANE_ON(XM_ENABLEDCHANGED, XMEnabledChanged),
+//   };
+//   SORVANE_MESSAGE_TABLE(TButton)
 //
 // A handler takes the typed record of its message (MessageRecords.h), cracked from the
 // message once by the table. Only the framework's own notices (XM_, XN_, from 0xB000 on)
@@ -90,20 +92,23 @@ template <class Class> const TMessageTable* BaseTable() {
 
 // Declares the class's handler table; goes in the public section after SORVANE_CLASS.
 #define SORVANE_MESSAGES                                                                           \
+  static const TMessageHandler messageRows_[];                                                     \
   static const TMessageTable& StaticMessages();                                                    \
   const TMessageTable& Messages() const override { return StaticMessages(); }
 
-// Defines the handler table of Class with its rows (SORVANE_ON); the class must name itself
-// with SORVANE_CLASS, whose base leads to the base table.
-#define SORVANE_MESSAGE_TABLE(Class, ...)                                                          \
+// Defines the rows of the handler table of Class; a braced list of SORVANE_ON follows. The
+// rows are constants, made before any code runs.
+#define SORVANE_MESSAGE_ROWS(Class) const TMessageHandler Class::messageRows_[]
+
+// One row: message is handled by the class's member handler.
+#define SORVANE_ON(message, handler)                                                               \
+  TMessageHandler { message, &Dispatching::CallHandler<message, &ThisClass::handler> }
+
+// Defines the handler table of Class from its rows; goes after them. The class must name
+// itself with SORVANE_CLASS, whose base leads to the base table.
+#define SORVANE_MESSAGE_TABLE(Class)                                                               \
   const TMessageTable& Class::StaticMessages() {                                                   \
-    using Self = Class;                                                                            \
-    static_assert(std::is_same_v<Self::ThisClass, Self>, #Class " lacks SORVANE_CLASS");           \
-    static const TMessageHandler handlers[] = {__VA_ARGS__};                                       \
-    static const TMessageTable table{Dispatching::BaseTable<Self>(), handlers};                    \
+    static_assert(std::is_same_v<Class::ThisClass, Class>, #Class " lacks SORVANE_CLASS");         \
+    static const TMessageTable table{Dispatching::BaseTable<Class>(), messageRows_};               \
     return table;                                                                                  \
   }
-
-// One row of SORVANE_MESSAGE_TABLE: message is handled by the class's member handler.
-#define SORVANE_ON(message, handler)                                                               \
-  TMessageHandler { message, &Dispatching::CallHandler<message, &Self::handler> }

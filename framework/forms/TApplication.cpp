@@ -36,21 +36,48 @@ String InitialTitle() {
   return name;
 }
 
+// The hidden application window: of class "TApplication", of size 0 at the screen's centre.
+TCreateParams ApplicationWindowParams(const String& title) {
+  TCreateParams params;
+  params.Caption = title;
+  params.Style = applicationWindowStyle;
+  params.X = GetSystemMetrics(SM_CXSCREEN) / 2;
+  params.Y = GetSystemMetrics(SM_CYSCREEN) / 2;
+  params.WindowClass.lpfnWndProc = DefWindowProcA;
+  params.WindowClass.hInstance = GetModuleHandleA(nullptr);
+  params.WinClassName = "TApplication";
+  return params;
+}
+
 } // namespace
 
-SORVANE_MESSAGE_TABLE(
-    TApplication, SORVANE_ON(WM_SETFOCUS, WMSetFocus), SORVANE_ON(WM_ENABLE, WMEnable),
-    SORVANE_ON(WM_PAINT, WMPaint), SORVANE_ON(WM_CLOSE, WMClose),
-    SORVANE_ON(WM_ERASEBKGND, WMEraseBkgnd), SORVANE_ON(WM_ENDSESSION, WMEndSession),
-    SORVANE_ON(WM_WININICHANGE, WMWinIniChange), SORVANE_ON(WM_ACTIVATEAPP, WMActivateApp),
-    SORVANE_ON(WM_QUERYDRAGICON, WMQueryDragIcon), SORVANE_ON(WM_SYSCOMMAND, WMSysCommand),
-    SORVANE_ON(WM_CTLCOLORMSGBOX, WMCtlColor), SORVANE_ON(WM_CTLCOLOREDIT, WMCtlColor),
-    SORVANE_ON(WM_CTLCOLORLISTBOX, WMCtlColor), SORVANE_ON(WM_CTLCOLORBTN, WMCtlColor),
-    SORVANE_ON(WM_CTLCOLORDLG, WMCtlColor), SORVANE_ON(WM_CTLCOLORSCROLLBAR, WMCtlColor),
-    SORVANE_ON(WM_CTLCOLORSTATIC, WMCtlColor), SORVANE_ON(XM_ACTIVATE, XMActivate),
-    SORVANE_ON(XM_DEACTIVATE, XMDeactivate), SORVANE_ON(XM_APPKEYDOWN, XMAppKeyDown),
-    SORVANE_ON(XM_APPSYSCOMMAND, XMAppSysCommand), SORVANE_ON(XM_FOCUSTOP, XMFocusTop),
-    SORVANE_ON(XM_HOOKWINDOW, XMHookWindow), SORVANE_ON(XM_DIALOGHANDLE, XMDialogHandle))
+SORVANE_MESSAGE_ROWS(TApplication){
+    SORVANE_ON(WM_SETFOCUS, WMSetFocus),
+    SORVANE_ON(WM_ENABLE, WMEnable),
+    SORVANE_ON(WM_PAINT, WMPaint),
+    SORVANE_ON(WM_CLOSE, WMClose),
+    SORVANE_ON(WM_ERASEBKGND, WMEraseBkgnd),
+    SORVANE_ON(WM_ENDSESSION, WMEndSession),
+    SORVANE_ON(WM_WININICHANGE, WMWinIniChange),
+    SORVANE_ON(WM_ACTIVATEAPP, WMActivateApp),
+    SORVANE_ON(WM_QUERYDRAGICON, WMQueryDragIcon),
+    SORVANE_ON(WM_SYSCOMMAND, WMSysCommand),
+    SORVANE_ON(WM_CTLCOLORMSGBOX, WMCtlColor),
+    SORVANE_ON(WM_CTLCOLOREDIT, WMCtlColor),
+    SORVANE_ON(WM_CTLCOLORLISTBOX, WMCtlColor),
+    SORVANE_ON(WM_CTLCOLORBTN, WMCtlColor),
+    SORVANE_ON(WM_CTLCOLORDLG, WMCtlColor),
+    SORVANE_ON(WM_CTLCOLORSCROLLBAR, WMCtlColor),
+    SORVANE_ON(WM_CTLCOLORSTATIC, WMCtlColor),
+    SORVANE_ON(XM_ACTIVATE, XMActivate),
+    SORVANE_ON(XM_DEACTIVATE, XMDeactivate),
+    SORVANE_ON(XM_APPKEYDOWN, XMAppKeyDown),
+    SORVANE_ON(XM_APPSYSCOMMAND, XMAppSysCommand),
+    SORVANE_ON(XM_FOCUSTOP, XMFocusTop),
+    SORVANE_ON(XM_HOOKWINDOW, XMHookWindow),
+    SORVANE_ON(XM_DIALOGHANDLE, XMDialogHandle),
+};
+SORVANE_MESSAGE_TABLE(TApplication)
 
 void (*StartUpHook)() = nullptr;
 
@@ -72,14 +99,7 @@ TApplication::~TApplication() {
 }
 
 void TApplication::CreateHandle() {
-  TCreateParams params;
-  params.Caption = storedTitle_;
-  params.Style = applicationWindowStyle;
-  params.X = GetSystemMetrics(SM_CXSCREEN) / 2;
-  params.Y = GetSystemMetrics(SM_CYSCREEN) / 2;
-  params.WindowClass.lpfnWndProc = DefWindowProcA;
-  params.WindowClass.hInstance = GetModuleHandleA(nullptr);
-  params.WinClassName = "TApplication";
+  TCreateParams params = ApplicationWindowParams(storedTitle_);
   if (!RegisterBoundClass(params)) {
     throw EOutOfResources(LoadMessage(Msg::WindowClassError));
   }

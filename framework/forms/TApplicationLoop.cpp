@@ -10,6 +10,37 @@
 
 // The message loop of the application object, its idle work and its end.
 
+namespace {
+
+// The forms go down when the process ends, after the entry point returned.
+void RegisterShutDownAtExit() {
+  static bool registered = false;
+  if (!registered) {
+    registered = true;
+    std::atexit([] {
+      if (Application) {
+        Application->ShutDown();
+      }
+    });
+  }
+}
+
+// The show command the process was started with: maximized, or minimized without applying it.
+void ApplyStartShowCommand(TForm& mainForm) {
+  STARTUPINFOA startup{};
+  GetStartupInfoA(&startup);
+  if (!(startup.dwFlags & STARTF_USESHOWWINDOW)) {
+    return;
+  }
+  if (startup.wShowWindow == SW_SHOWMAXIMIZED) {
+    mainForm.SetWindowState(wsMaximized);
+  } else if (startup.wShowWindow == SW_SHOWMINNOACTIVE) {
+    mainForm.MarkMinimized();
+  }
+}
+
+} // namespace
+
 std::vector<std::function<bool()>>& QuitChecks() {
   static std::vector<std::function<bool()>> checks;
   return checks;
@@ -21,27 +52,11 @@ bool QuitChecksAgree() {
 
 void TApplication::RunLoop() {
   TTemporaryChange running(running_, true);
-  static bool exitStepRegistered = false;
-  if (!exitStepRegistered) {
-    exitStepRegistered = true;
-    std::atexit([] {
-      if (Application) {
-        Application->ShutDown();
-      }
-    });
-  }
+  RegisterShutDownAtExit();
   if (!mainForm_) {
     return;
   }
-  STARTUPINFOA startup{};
-  GetStartupInfoA(&startup);
-  if (startup.dwFlags & STARTF_USESHOWWINDOW) {
-    if (startup.wShowWindow == SW_SHOWMAXIMIZED) {
-      mainForm_->SetWindowState(wsMaximized);
-    } else if (startup.wShowWindow == SW_SHOWMINNOACTIVE) {
-      mainForm_->MarkMinimized();
-    }
-  }
+  ApplyStartShowCommand(*mainForm_);
   if (AutoShowMainForm) {
     if (mainForm_->WindowState() == wsMinimized) {
       MinimizeAll();

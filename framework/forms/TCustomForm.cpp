@@ -13,15 +13,23 @@
 #include "TScreen.h"
 #include "TemporaryChange.h"
 
-SORVANE_MESSAGE_TABLE(TCustomForm, SORVANE_ON(WM_CLOSE, WMClose),
-                      SORVANE_ON(WM_QUERYENDSESSION, WMQueryEndSession),
-                      SORVANE_ON(WM_COMMAND, WMCommand), SORVANE_ON(WM_SYSCOMMAND, WMSysCommand),
-                      SORVANE_ON(WM_SHOWWINDOW, WMShowWindow), SORVANE_ON(WM_ACTIVATE, WMActivate),
-                      SORVANE_ON(WM_SETFOCUS, WMSetFocus), SORVANE_ON(WM_KILLFOCUS, WMKillFocus),
-                      SORVANE_ON(WM_NCCREATE, WMNCCreate), SORVANE_ON(XM_RELEASE, XMRelease),
-                      SORVANE_ON(XM_SHOWINGCHANGED, XMShowingChanged),
-                      SORVANE_ON(XM_ACTIVATE, XMActivate), SORVANE_ON(XM_DEACTIVATE, XMDeactivate),
-                      SORVANE_ON(XM_DIALOGKEY, XMDialogKey))
+SORVANE_MESSAGE_ROWS(TCustomForm){
+    SORVANE_ON(WM_CLOSE, WMClose),
+    SORVANE_ON(WM_QUERYENDSESSION, WMQueryEndSession),
+    SORVANE_ON(WM_COMMAND, WMCommand),
+    SORVANE_ON(WM_SYSCOMMAND, WMSysCommand),
+    SORVANE_ON(WM_SHOWWINDOW, WMShowWindow),
+    SORVANE_ON(WM_ACTIVATE, WMActivate),
+    SORVANE_ON(WM_SETFOCUS, WMSetFocus),
+    SORVANE_ON(WM_KILLFOCUS, WMKillFocus),
+    SORVANE_ON(WM_NCCREATE, WMNCCreate),
+    SORVANE_ON(XM_RELEASE, XMRelease),
+    SORVANE_ON(XM_SHOWINGCHANGED, XMShowingChanged),
+    SORVANE_ON(XM_ACTIVATE, XMActivate),
+    SORVANE_ON(XM_DEACTIVATE, XMDeactivate),
+    SORVANE_ON(XM_DIALOGKEY, XMDialogKey),
+};
+SORVANE_MESSAGE_TABLE(TCustomForm)
 
 TCustomForm::TCustomForm(TComponent* owner) : TScrollingWinControl(owner) {
   SetControlStyle(csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption |
@@ -288,27 +296,27 @@ void TCustomForm::XMDialogKey(TWMKey& message) {
   if (GetKeyState(VK_MENU) < 0) {
     return;
   }
-  WORD key = message.CharCode();
-  bool shift = GetKeyState(VK_SHIFT) < 0;
+  if (MoveFocusByKey(message.CharCode())) {
+    message.SetResult(1);
+    return;
+  }
+  TScrollingWinControl::XMDialogKey(message);
+}
+
+bool TCustomForm::MoveFocusByKey(WORD key) {
   if (key == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
-    SelectNext(activeControl_, shift ? tdBackward : tdForward, tsTabStopsOnly);
-    message.SetResult(1);
-    return;
+    TTabDirection direction = GetKeyState(VK_SHIFT) < 0 ? tdBackward : tdForward;
+    SelectNext(activeControl_, direction, tsTabStopsOnly);
+    return true;
   }
-  if (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) {
-    if (activeControl_ && activeControl_->Parent()) {
-      TTabDirection direction = key == VK_RIGHT || key == VK_DOWN ? tdForward : tdBackward;
-      activeControl_->Parent()->SelectNext(activeControl_, direction, tsAnyControl);
-    }
-    message.SetResult(1);
-    return;
+  if (key != VK_LEFT && key != VK_RIGHT && key != VK_UP && key != VK_DOWN) {
+    return false;
   }
-  for (int i = 0; i < ControlCount(); ++i) {
-    if (Controls(i)->Deliver(XM_DIALOGKEY, message.CharCode(), message.KeyData()) != 0) {
-      message.SetResult(1);
-      return;
-    }
+  if (activeControl_ && activeControl_->Parent()) {
+    TTabDirection direction = key == VK_RIGHT || key == VK_DOWN ? tdForward : tdBackward;
+    activeControl_->Parent()->SelectNext(activeControl_, direction, tsAnyControl);
   }
+  return true;
 }
 
 void TCustomForm::SetActiveControl(TWinControl* control) {

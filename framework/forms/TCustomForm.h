@@ -119,6 +119,10 @@ protected:
 
 private:
   void LoadResources();
+  TCloseAction DefaultCloseAction() const;
+  void ApplyCloseAction(TCloseAction action);
+  // Tab and the arrow keys move the focus; true when key was one of them.
+  bool MoveFocusByKey(WORD key);
   void ApplyPosition();
   // Scales the font from the resource's resolution to the screen's and, when the height of
   // the text "0" changes with it, the child controls and the stored client size as well.

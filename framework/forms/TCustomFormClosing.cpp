@@ -32,10 +32,7 @@ void TCustomForm::Close() {
   if (!CloseQuery()) {
     return;
   }
-  TCloseAction action = caHide;
-  if (formStyle_ == fsMDIChild) {
-    action = borderIcons_.Contains(biMinimize) ? caMinimize : caNone;
-  }
+  TCloseAction action = DefaultCloseAction();
   DoClose(action);
   if (action == caNone) {
     return;
@@ -44,6 +41,17 @@ void TCustomForm::Close() {
     Application->Quit();
     return;
   }
+  ApplyCloseAction(action);
+}
+
+TCloseAction TCustomForm::DefaultCloseAction() const {
+  if (formStyle_ != fsMDIChild) {
+    return caHide;
+  }
+  return borderIcons_.Contains(biMinimize) ? caMinimize : caNone;
+}
+
+void TCustomForm::ApplyCloseAction(TCloseAction action) {
   switch (action) {
   case caHide:
     Hide();

@@ -19,7 +19,10 @@ TPublishedTables TTimer::Published() {
   return {properties};
 }
 
-SORVANE_MESSAGE_TABLE(TTimer, SORVANE_ON(WM_TIMER, WMTimer))
+SORVANE_MESSAGE_ROWS(TTimer){
+    SORVANE_ON(WM_TIMER, WMTimer),
+};
+SORVANE_MESSAGE_TABLE(TTimer)
 
 TTimer::TTimer(TComponent* owner)
     : TComponent(owner), window_(BindWndMethod<&TTimer::WndProc>(this)) {}

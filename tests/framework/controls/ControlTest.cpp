@@ -38,8 +38,11 @@ private:
   void MouseLeave(TMessage&) { ++leaves; }
 };
 
-SORVANE_MESSAGE_TABLE(TMouseBox, SORVANE_ON(XM_MOUSEENTER, MouseEnter),
-                      SORVANE_ON(XM_MOUSELEAVE, MouseLeave))
+SORVANE_MESSAGE_ROWS(TMouseBox){
+    SORVANE_ON(XM_MOUSEENTER, MouseEnter),
+    SORVANE_ON(XM_MOUSELEAVE, MouseLeave),
+};
+SORVANE_MESSAGE_TABLE(TMouseBox)
 
 // One idle turn of the loop: a message is queued first so that the wait ends at once.
 void IdleOnce() {

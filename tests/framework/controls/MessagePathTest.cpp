@@ -11,6 +11,35 @@
 
 namespace {
 
+// A windowed control that counts the creation messages of its window.
+class TCreationProbe : public TWinControl {
+public:
+  SORVANE_CLASS(TCreationProbe, TWinControl)
+  SORVANE_MESSAGES
+
+  using TWinControl::TWinControl;
+  int ncCreates = 0;
+  int creates = 0;
+  bool handleKnown = false;
+
+private:
+  void WMNCCreate(TWMNCCreate& message) {
+    ++ncCreates;
+    handleKnown = HandleAllocated();
+    DefaultHandler(message);
+  }
+  void WMCreate(TWMCreate& message) {
+    ++creates;
+    DefaultHandler(message);
+  }
+};
+
+SORVANE_MESSAGE_ROWS(TCreationProbe){
+    SORVANE_ON(WM_NCCREATE, WMNCCreate),
+    SORVANE_ON(WM_CREATE, WMCreate),
+};
+SORVANE_MESSAGE_TABLE(TCreationProbe)
+
 // A form that counts what reaches its default handling.
 class TCountingForm : public TButtonForm {
 public:
@@ -52,6 +81,19 @@ TEST(Dispatch, ControlTagsNameTheControlOfAWindow) {
       GetCurrentThreadId());
   EXPECT_NE(GlobalFindAtomA(name), 0);
   EXPECT_EQ(GetPropA(window, name), static_cast<HANDLE>(static_cast<TWinControl*>(form.get())));
+}
+
+TEST(Dispatch, WindowedControlSeesItsWindowsCreation) {
+  auto form = AddOwnedForm<TButtonForm>();
+  auto* probe = new TCreationProbe(form.get());
+  probe->SetParent(form.get());
+  probe->HandleNeeded();
+  EXPECT_EQ(probe->ncCreates, 1);
+  EXPECT_EQ(probe->creates, 1);
+  EXPECT_TRUE(probe->handleKnown) << "the window is known from its first message";
+  probe->RecreateWnd();
+  probe->HandleNeeded();
+  EXPECT_EQ(probe->creates, 2);
 }
 
 TEST(Dispatch, ChildWindowsWithoutIdentifierGetTheirHandle) {

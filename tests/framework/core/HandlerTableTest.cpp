@@ -38,9 +38,13 @@ private:
   }
 };
 
-SORVANE_MESSAGE_TABLE(TProbeBase, SORVANE_ON(probeMessage, Probe),
-                      SORVANE_ON(probeMessage + 1, Probe), SORVANE_ON(0xC000, Registered),
-                      SORVANE_ON(WM_COMMAND, Command))
+SORVANE_MESSAGE_ROWS(TProbeBase){
+    SORVANE_ON(probeMessage, Probe),
+    SORVANE_ON(probeMessage + 1, Probe),
+    SORVANE_ON(0xC000, Registered),
+    SORVANE_ON(WM_COMMAND, Command),
+};
+SORVANE_MESSAGE_TABLE(TProbeBase)
 
 // A class between the two with no table of its own.
 class TProbeMiddle : public TProbeBase {
@@ -57,7 +61,10 @@ private:
   void Probe(TWMNoParams& message) { message.SetResult(2); }
 };
 
-SORVANE_MESSAGE_TABLE(TProbeDerived, SORVANE_ON(probeMessage, Probe))
+SORVANE_MESSAGE_ROWS(TProbeDerived){
+    SORVANE_ON(probeMessage, Probe),
+};
+SORVANE_MESSAGE_TABLE(TProbeDerived)
 
 } // namespace
 

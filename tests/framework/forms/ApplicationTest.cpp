@@ -1,6 +1,8 @@
+#include "ApplicationWindow.h"
 #include "BoxWatcher.h"
 #include "Exception.h"
 #include "TApplication.h"
+#include "WindowBinding.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +40,15 @@ TEST(Application, WindowHasItsClassStyleAndTitle) {
   EXPECT_EQ(bounds.left, GetSystemMetrics(SM_CXSCREEN) / 2);
   EXPECT_EQ(bounds.top, GetSystemMetrics(SM_CYSCREEN) / 2);
   EXPECT_EQ(Application->Title(), "framework_forms_tests");
+}
+
+TEST(Application, WindowIsMadeAndTiedLikeEveryFrameworkWindow) {
+  WNDCLASSA registered{};
+  ASSERT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), "TApplication", &registered));
+  EXPECT_EQ(registered.lpfnWndProc, StartUpWindowProc);
+  EXPECT_EQ(GetWindowLongPtrA(Application->Handle(), GWLP_WNDPROC),
+            reinterpret_cast<LONG_PTR>(TWindowProcEntry::Procedure()));
+  EXPECT_EQ(ApplicationWindow(), Application->Handle());
 }
 
 TEST(Application, SystemMenuLosesMaximizeSizeAndMove) {

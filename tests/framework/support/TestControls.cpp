@@ -2,7 +2,10 @@
 
 #include "FrameworkMessages.h"
 
-SORVANE_MESSAGE_TABLE(TTestButton, SORVANE_ON(XN_COMMAND, XNCommand))
+SORVANE_MESSAGE_ROWS(TTestButton){
+    SORVANE_ON(XN_COMMAND, XNCommand),
+};
+SORVANE_MESSAGE_TABLE(TTestButton)
 
 TTestButton::TTestButton(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 75, 25);
