@@ -5,29 +5,33 @@
 //
 //   class TButton : public TControl {
 //   public:
-//     SORVANE_CLASS(TButton)
+//     SORVANE_CLASS(TButton, TControl)
+//     SORVANE_PUBLISHED
 //     explicit TButton(TComponent* owner);
 //     String Caption() const;
 //     void SetCaption(const String& caption);
 //     TNotifyEvent OnClick;
 //   };
 //
-//   const TClassInfo& TButton::StaticClassInfo() {
+//   TPublishedTables TButton::Published() {
 //     static const TPropInfo properties[] = {
 //         PublishedProperty<&TButton::Caption, &TButton::SetCaption>("Caption"),
 //         PublishedProperty<&TButton::OnClick>("OnClick"),
 //     };
-//     static const TClassInfo info = DescribeClass<TButton, TControl>("TButton", properties);
-//     return info;
+//     return {properties};
 //   }
+//
+// SORVANE_CLASS gives the record its name and its parent record; a class that publishes
+// nothing of its own needs nothing else. SORVANE_PUBLISHED declares Published, which gives
+// the class's own tables (properties, then methods, then fields).
 //
 // A property is a getter (a const member function, or a data member that is read and
 // written directly) and an optional setter; without one it is read-only. Its kind follows
 // from the getter's type: bool and enumerations with EnumTypeOf (enumeration), char,
 // integers (64-bit ones as Int64; types with IntegerTypeOf use that identifier map),
 // floating point, String, TSet<E>, pointers to TObject descendants (class), TEvent<...>
-// (method) and TVariant. An enumeration E is published by declaring, next to it,
-// `const TEnumType& EnumTypeOf(E);`.
+// (method) and TVariant. An enumeration is published with SORVANE_ENUM
+// (PublishedEnum.h), which declares its EnumTypeOf.
 //
 // The record is built on first use inside StaticClassInfo, so records never depend on the
 // order of static initialisation.
@@ -43,10 +47,30 @@
 #include <limits>
 #include <type_traits>
 
-// Declares the class record of Class; goes in a public section of the class.
-#define SORVANE_CLASS(Class)                                                                       \
-  static const TClassInfo& StaticClassInfo();                                                      \
-  const TClassInfo& ClassInfo() const override { return Class::StaticClassInfo(); }
+// Names Class and its base for the class record; goes first in the public section. Base
+// must be a base class of Class (checked when the record is built).
+#define SORVANE_CLASS(Class, Base)                                                                 \
+  using ThisClass = Class;                                                                         \
+  using Inherited = Base;                                                                          \
+  static const TClassInfo& StaticClassInfo() {                                                     \
+    static_assert(std::is_base_of_v<Base, Class>, #Base " is not a base class of " #Class);        \
+    static const TClassInfo info = DescribeClass<Class>(#Class);                                   \
+    return info;                                                                                   \
+  }                                                                                                \
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+// Declares Published, the tables of what the class itself publishes; goes in the public
+// section after SORVANE_CLASS.
+#define SORVANE_PUBLISHED                                                                          \
+  using PublishedBy = ThisClass;                                                                   \
+  static TPublishedTables Published();
+
+// What a class publishes itself (its ancestors' tables stay in their own records).
+struct TPublishedTables {
+  std::span<const TPropInfo> properties = {};
+  std::span<const TMethodInfo> methods = {};
+  std::span<const TFieldInfo> fields = {};
+};
 
 // The Boolean enumeration: False, True.
 const TEnumType& BooleanType();
@@ -249,6 +273,12 @@ template <auto F> void StoreField(TObject& owner, TComponent* component) {
   static_cast<typename Field::Class&>(owner).*F = dynamic_cast<C*>(component);
 }
 
+template <typename T>
+concept PublishesItself = requires {
+  typename T::PublishedBy;
+}
+&&std::is_same_v<typename T::PublishedBy, T>;
+
 template <typename T> TComponentFactory FactoryOf() {
   if constexpr (std::is_base_of_v<TComponent, T> && !std::is_abstract_v<T> &&
                 std::is_constructible_v<T, TComponent*>)
@@ -290,12 +320,17 @@ template <auto F> TFieldInfo PublishedField(const char* name) {
   return {name, &C::StaticClassInfo, &Publishing::StoreField<F>};
 }
 
-// The class record of T, derived from Parent. Components that can be constructed from an
-// owner get the factory `new T(owner)`; a class may replace create afterwards.
-template <typename T, typename Parent>
-TClassInfo DescribeClass(const char* name, std::span<const TPropInfo> properties = {},
-                         std::span<const TMethodInfo> methods = {},
-                         std::span<const TFieldInfo> fields = {}) {
-  return {name,  &Parent::StaticClassInfo(), Publishing::FactoryOf<T>(), properties, methods,
-          fields};
+// The class record of T named name, with the record of T::Inherited as its parent and the
+// tables T declares with SORVANE_PUBLISHED. Components that can be constructed from an owner
+// get the factory `new T(owner)`.
+template <typename T> TClassInfo DescribeClass(const char* name) {
+  TPublishedTables tables;
+  if constexpr (Publishing::PublishesItself<T>)
+    tables = T::Published();
+  return {name,
+          &T::Inherited::StaticClassInfo(),
+          Publishing::FactoryOf<T>(),
+          tables.properties,
+          tables.methods,
+          tables.fields};
 }

@@ -2,17 +2,7 @@
 
 #include "Format.h"
 
-const TClassInfo& TCollectionItem::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TCollectionItem, TPersistent>("TCollectionItem");
-  return info;
-}
-
 int TCollectionItem::Index() const { return collection_.IndexOf(*this); }
-
-const TClassInfo& TCollection::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TCollection, TPersistent>("TCollection");
-  return info;
-}
 
 TCollectionItem& TCollection::Add() {
   items_.push_back(makeItem_(*this));

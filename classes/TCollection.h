@@ -10,7 +10,7 @@ class TCollection;
 // One item of a collection; the collection owns it.
 class TCollectionItem : public TPersistent {
 public:
-  SORVANE_CLASS(TCollectionItem)
+  SORVANE_CLASS(TCollectionItem, TPersistent)
 
   explicit TCollectionItem(TCollection& collection) : collection_(collection) {}
 
@@ -24,7 +24,7 @@ private:
 // An ordered list of items of one class, read from a resource as a collection value.
 class TCollection : public TPersistent {
 public:
-  SORVANE_CLASS(TCollection)
+  SORVANE_CLASS(TCollection, TPersistent)
 
   using TItemFactory = std::unique_ptr<TCollectionItem> (*)(TCollection& collection);
 

@@ -26,13 +26,12 @@ void Erase(std::vector<TComponent*>& list, TComponent* component) {
 
 } // namespace
 
-const TClassInfo& TComponent::StaticClassInfo() {
+TPublishedTables TComponent::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TComponent::Name, &TComponent::AssignName>("Name"),
       PublishedProperty<&TComponent::Tag, &TComponent::SetTag>("Tag"),
   };
-  static const TClassInfo info = DescribeClass<TComponent, TPersistent>("TComponent", properties);
-  return info;
+  return {properties};
 }
 
 TComponent::TComponent(TComponent* owner) {

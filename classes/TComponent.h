@@ -50,7 +50,8 @@ enum TOperation : std::uint8_t { opInsert = 0, opRemove = 1 };
 // object.
 class TComponent : public TPersistent {
 public:
-  SORVANE_CLASS(TComponent)
+  SORVANE_CLASS(TComponent, TPersistent)
+  SORVANE_PUBLISHED
 
   explicit TComponent(TComponent* owner);
   ~TComponent() override;

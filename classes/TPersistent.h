@@ -7,7 +7,7 @@ class TFiler;
 // The base of every object whose state the form reader can set.
 class TPersistent : public TObject {
 public:
-  SORVANE_CLASS(TPersistent)
+  SORVANE_CLASS(TPersistent, TObject)
 
   TPersistent() = default;
 

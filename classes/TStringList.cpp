@@ -15,11 +15,6 @@ constexpr const char* kDuplicateError = "文字列リストは重複を許しま
 
 } // namespace
 
-const TClassInfo& TStringList::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TStringList, TStrings>("TStringList");
-  return info;
-}
-
 String TStringList::ItemAt(int index) const {
   CheckIndex(index);
   return EntryAt(index).text;

@@ -21,7 +21,7 @@ enum TDuplicates : std::uint8_t {
 // both only outside an update; an update is announced once, at its start and at its end.
 class TStringList : public TStrings {
 public:
-  SORVANE_CLASS(TStringList)
+  SORVANE_CLASS(TStringList, TStrings)
 
   using Handler = std::function<void(TStringList& sender)>;
   // Orders the entries at two indexes: negative, 0 or positive.

@@ -103,11 +103,6 @@ TStrings::UpdateScope::~UpdateScope() noexcept(false) {
   }
 }
 
-const TClassInfo& TStrings::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TStrings, TPersistent>("TStrings");
-  return info;
-}
-
 void TStrings::DeclareExtraProperties(TFiler& filer) {
   TPersistent::DeclareExtraProperties(filer);
   filer.OfferProperty("Strings", [this](TReader& reader) { ReadStrings(reader); });

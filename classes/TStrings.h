@@ -23,7 +23,7 @@ class TStream;
 // program writes form resources, so there is no writing side.)
 class TStrings : public TPersistent {
 public:
-  SORVANE_CLASS(TStrings)
+  SORVANE_CLASS(TStrings, TPersistent)
 
   // Keeps a list in an update for the lifetime of the scope.
   class UpdateScope {

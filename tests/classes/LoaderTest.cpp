@@ -90,7 +90,7 @@ FormBytes FormWithButton(const std::function<void(FormBytes&)>& buttonProperties
 // Frees its partner when it finishes loading.
 class TTestReaper : public TTestControl {
 public:
-  SORVANE_CLASS(TTestReaper)
+  SORVANE_CLASS(TTestReaper, TTestControl)
   using TTestControl::TTestControl;
 
   void FinishLoading() override {
@@ -99,11 +99,6 @@ public:
       Partner()->Free();
   }
 };
-
-const TClassInfo& TTestReaper::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TTestReaper, TTestControl>("TTestReaper");
-  return info;
-}
 
 } // namespace
 

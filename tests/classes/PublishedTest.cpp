@@ -18,6 +18,28 @@ TEST(ClassRecords, ChainUpToTObject) {
   EXPECT_STREQ(object.ClassName(), "TTestDerivedForm");
 }
 
+TEST(ClassRecords, NameAndParentComeFromTheClassDeclaration) {
+  const TClassInfo& broken = TTestBroken::StaticClassInfo();
+  EXPECT_STREQ(broken.name, "TTestBroken");
+  EXPECT_EQ(broken.parent, &TComponent::StaticClassInfo());
+  EXPECT_TRUE(broken.properties.empty());
+  const TClassInfo& derived = TTestDerivedForm::StaticClassInfo();
+  EXPECT_EQ(derived.parent, &TTestForm::StaticClassInfo());
+  EXPECT_TRUE(derived.properties.empty()) << "the ancestor's tables stay in its own record";
+  EXPECT_TRUE(derived.methods.empty());
+  ASSERT_EQ(derived.fields.size(), 1u);
+  EXPECT_STREQ(derived.fields[0].name, "Extra");
+}
+
+TEST(ClassRecords, EnumerationNamesComeFromTheirMemberList) {
+  const TEnumType& align = EnumTypeOf(TTestAlign{});
+  EXPECT_STREQ(align.name, "TTestAlign");
+  ASSERT_EQ(align.members.size(), EnumCount(TTestAlign{}));
+  EXPECT_STREQ(align.members[alNone], "alNone");
+  EXPECT_STREQ(align.members[alClient], "alClient");
+  EXPECT_EQ(align.Find("alleft"), alLeft);
+}
+
 TEST(ClassRecords, FactoriesExistOnlyForComponents) {
   EXPECT_NE(TTestControl::StaticClassInfo().create, nullptr);
   EXPECT_EQ(TTestFont::StaticClassInfo().create, nullptr);
@@ -137,7 +159,8 @@ TEST(ClassRegistry, RegistersAncestorsAndRefusesANameOfAnotherClass) {
   EXPECT_EQ(FindRegisteredClass("TPersistent"), nullptr);
   EXPECT_NO_THROW(RegisterPersistentClass(TTestDerivedForm::StaticClassInfo()));
 
-  static const TClassInfo impostor = DescribeClass<TTestTimer, TComponent>("TTestForm");
+  static const TClassInfo impostor{"TTestForm", &TComponent::StaticClassInfo(), nullptr, {}, {},
+                                   {}};
   try {
     RegisterPersistentClass(impostor);
     FAIL();

@@ -29,18 +29,9 @@ TLiveCount::TLiveCount() { ++liveObjects; }
 
 TLiveCount::~TLiveCount() { --liveObjects; }
 
-const TEnumType& EnumTypeOf(TTestAlign) {
-  static constexpr const char* members[] = {"alNone", "alTop",   "alBottom",
-                                            "alLeft", "alRight", "alClient"};
-  static const TEnumType type{"TTestAlign", members};
-  return type;
-}
+SORVANE_ENUM_TYPE(TTestAlign, SORVANE_TTestAlign)
 
-const TEnumType& EnumTypeOf(TTestStyle) {
-  static constexpr const char* members[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
-  static const TEnumType type{"TTestStyle", members};
-  return type;
-}
+SORVANE_ENUM_TYPE(TTestStyle, SORVANE_TTestStyle)
 
 const TEnumType& EnumTypeOf(TTestWide) {
   static const std::array<String, 41> names = [] {
@@ -59,27 +50,25 @@ const TEnumType& EnumTypeOf(TTestWide) {
   return type;
 }
 
-const TClassInfo& TTestFont::StaticClassInfo() {
+TPublishedTables TTestFont::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TTestFont::Name, &TTestFont::SetName>("Name"),
       PublishedProperty<&TTestFont::Charset, &TTestFont::SetCharset>("Charset"),
       PublishedProperty<&TTestFont::Height, &TTestFont::SetHeight>("Height"),
       PublishedProperty<&TTestFont::Style, &TTestFont::SetStyle>("Style"),
   };
-  static const TClassInfo info = DescribeClass<TTestFont, TPersistent>("TTestFont", properties);
-  return info;
+  return {properties};
 }
 
-const TClassInfo& TTestItem::StaticClassInfo() {
+TPublishedTables TTestItem::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TTestItem::Caption, &TTestItem::SetCaption>("Caption"),
       PublishedProperty<&TTestItem::Value, &TTestItem::SetValue>("Value"),
   };
-  static const TClassInfo info = DescribeClass<TTestItem, TCollectionItem>("TTestItem", properties);
-  return info;
+  return {properties};
 }
 
-const TClassInfo& TTestControl::StaticClassInfo() {
+TPublishedTables TTestControl::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TTestControl::Left, &TTestControl::SetLeft>("Left"),
       PublishedProperty<&TTestControl::Width, &TTestControl::SetWidth>("Width"),
@@ -99,9 +88,7 @@ const TClassInfo& TTestControl::StaticClassInfo() {
       PublishedProperty<&TTestControl::OnClick>("OnClick"),
       PublishedProperty<&TTestControl::OnKey>("OnKey"),
   };
-  static const TClassInfo info =
-      DescribeClass<TTestControl, TComponent>("TTestControl", properties);
-  return info;
+  return {properties};
 }
 
 TTestControl::TTestControl(TComponent* owner)
@@ -130,13 +117,12 @@ void TTestControl::ComponentNotice(TComponent* component, TOperation operation) 
     partner_ = nullptr;
 }
 
-const TClassInfo& TTestTimer::StaticClassInfo() {
+TPublishedTables TTestTimer::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TTestTimer::Interval, &TTestTimer::SetInterval>("Interval"),
       PublishedProperty<&TTestTimer::OnTimer>("OnTimer"),
   };
-  static const TClassInfo info = DescribeClass<TTestTimer, TComponent>("TTestTimer", properties);
-  return info;
+  return {properties};
 }
 
 void TTestTimer::FinishLoading() {
@@ -152,14 +138,9 @@ void TTestTimer::DeclareExtraProperties(TFiler& filer) {
   });
 }
 
-const TClassInfo& TTestBroken::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TTestBroken, TComponent>("TTestBroken");
-  return info;
-}
-
 TTestBroken::TTestBroken(TComponent* owner) : TComponent(owner) { throw EComponentError("broken"); }
 
-const TClassInfo& TTestForm::StaticClassInfo() {
+TPublishedTables TTestForm::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TTestForm::Caption, &TTestForm::SetCaption>("Caption"),
       PublishedProperty<&TTestForm::ActiveControl, &TTestForm::SetActiveControl>("ActiveControl"),
@@ -176,9 +157,7 @@ const TClassInfo& TTestForm::StaticClassInfo() {
       PublishedField<&TTestForm::Panel1>("Panel1"),
       PublishedField<&TTestForm::Timer1>("Timer1"),
   };
-  static const TClassInfo info =
-      DescribeClass<TTestForm, TComponent>("TTestForm", properties, methods, fields);
-  return info;
+  return {properties, methods, fields};
 }
 
 void TTestForm::ButtonClick(TObject* sender) { clicks.push_back(sender); }
@@ -190,13 +169,11 @@ void TTestForm::FinishLoading() {
   FinishLog().push_back(Name());
 }
 
-const TClassInfo& TTestDerivedForm::StaticClassInfo() {
+TPublishedTables TTestDerivedForm::Published() {
   static const TFieldInfo fields[] = {
       PublishedField<&TTestDerivedForm::Extra>("Extra"),
   };
-  static const TClassInfo info =
-      DescribeClass<TTestDerivedForm, TTestForm>("TTestDerivedForm", {}, {}, fields);
-  return info;
+  return {{}, {}, fields};
 }
 
 namespace {

@@ -5,6 +5,7 @@
 // non-visual component. Every instance is counted, so tests can see that nothing leaks.
 
 #include "IntegerTypes.h"
+#include "PublishedEnum.h"
 #include "TCollection.h"
 #include "TComponent.h"
 
@@ -27,11 +28,11 @@ public:
   TLiveCount& operator=(const TLiveCount&) = delete;
 };
 
-enum TTestAlign : std::uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient };
-const TEnumType& EnumTypeOf(TTestAlign);
+#define SORVANE_TTestAlign(X) X(alNone) X(alTop) X(alBottom) X(alLeft) X(alRight) X(alClient)
+SORVANE_ENUM(TTestAlign, SORVANE_TTestAlign)
 
-enum TTestStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
-const TEnumType& EnumTypeOf(TTestStyle);
+#define SORVANE_TTestStyle(X) X(fsBold) X(fsItalic) X(fsUnderline) X(fsStrikeOut)
+SORVANE_ENUM(TTestStyle, SORVANE_TTestStyle)
 
 // A member with ordinal 40: sets cannot hold it.
 enum TTestWide : std::uint8_t {};
@@ -39,7 +40,8 @@ const TEnumType& EnumTypeOf(TTestWide);
 
 class TTestFont : public TPersistent {
 public:
-  SORVANE_CLASS(TTestFont)
+  SORVANE_CLASS(TTestFont, TPersistent)
+  SORVANE_PUBLISHED
 
   String Name() const { return name_; }
   void SetName(const String& name) { name_ = name; }
@@ -60,7 +62,8 @@ private:
 
 class TTestItem : public TCollectionItem {
 public:
-  SORVANE_CLASS(TTestItem)
+  SORVANE_CLASS(TTestItem, TCollectionItem)
+  SORVANE_PUBLISHED
   using TCollectionItem::TCollectionItem;
 
   String Caption() const { return caption_; }
@@ -76,7 +79,8 @@ private:
 
 class TTestControl : public TComponent {
 public:
-  SORVANE_CLASS(TTestControl)
+  SORVANE_CLASS(TTestControl, TComponent)
+  SORVANE_PUBLISHED
 
   explicit TTestControl(TComponent* owner);
   ~TTestControl() override;
@@ -145,7 +149,8 @@ private:
 // A non-visual component: Left and Top are only its design position.
 class TTestTimer : public TComponent {
 public:
-  SORVANE_CLASS(TTestTimer)
+  SORVANE_CLASS(TTestTimer, TComponent)
+  SORVANE_PUBLISHED
   explicit TTestTimer(TComponent* owner) : TComponent(owner) {}
 
   int Interval() const { return interval_; }
@@ -165,13 +170,14 @@ private:
 // A component whose construction always fails.
 class TTestBroken : public TComponent {
 public:
-  SORVANE_CLASS(TTestBroken)
+  SORVANE_CLASS(TTestBroken, TComponent)
   explicit TTestBroken(TComponent* owner);
 };
 
 class TTestForm : public TComponent {
 public:
-  SORVANE_CLASS(TTestForm)
+  SORVANE_CLASS(TTestForm, TComponent)
+  SORVANE_PUBLISHED
 
   explicit TTestForm(TComponent* owner) : TComponent(owner) {}
 
@@ -204,7 +210,8 @@ private:
 // A form class derived from another: both resources of the chain are read.
 class TTestDerivedForm : public TTestForm {
 public:
-  SORVANE_CLASS(TTestDerivedForm)
+  SORVANE_CLASS(TTestDerivedForm, TTestForm)
+  SORVANE_PUBLISHED
   using TTestForm::TTestForm;
 
   TTestControl* Extra = nullptr;

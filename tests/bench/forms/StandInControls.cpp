@@ -39,14 +39,13 @@ const TEnumType& EnumTypeOf(TOpenOption) {
   return type;
 }
 
-const TClassInfo& TFont::StaticClassInfo() {
+TPublishedTables TFont::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TFont::Charset>("Charset"), PublishedProperty<&TFont::Color>("Color"),
       PublishedProperty<&TFont::Height>("Height"),   PublishedProperty<&TFont::Name>("Name"),
       PublishedProperty<&TFont::Pitch>("Pitch"),     PublishedProperty<&TFont::Style>("Style"),
   };
-  static const TClassInfo info = DescribeClass<TFont, TPersistent>("TFont", properties);
-  return info;
+  return {properties};
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {}
@@ -55,7 +54,7 @@ TControl::~TControl() = default;
 
 void TControl::AttachParent(TComponent* parent) { parent_ = parent; }
 
-const TClassInfo& TControl::StaticClassInfo() {
+TPublishedTables TControl::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TControl::Left>("Left"),
       PublishedProperty<&TControl::Top>("Top"),
@@ -71,94 +70,66 @@ const TClassInfo& TControl::StaticClassInfo() {
       PublishedProperty<&TControl::Enabled>("Enabled"),
       PublishedProperty<&TControl::OnClick>("OnClick"),
   };
-  static const TClassInfo info = DescribeClass<TControl, TComponent>("TControl", properties);
-  return info;
+  return {properties};
 }
 
-const TClassInfo& TButton::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TButton, TControl>("TButton");
-  return info;
-}
-
-const TClassInfo& TEdit::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TEdit, TControl>("TEdit");
-  return info;
-}
-
-const TClassInfo& TMediaPlayer::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TMediaPlayer, TControl>("TMediaPlayer");
-  return info;
-}
-
-const TClassInfo& TLabel::StaticClassInfo() {
+TPublishedTables TLabel::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TLabel::Alignment>("Alignment"),
       PublishedProperty<&TLabel::AutoSize>("AutoSize"),
   };
-  static const TClassInfo info = DescribeClass<TLabel, TControl>("TLabel", properties);
-  return info;
+  return {properties};
 }
 
-const TClassInfo& TPanel::StaticClassInfo() {
+TPublishedTables TPanel::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TPanel::Alignment>("Alignment"),
       PublishedProperty<&TPanel::BevelOuter>("BevelOuter"),
   };
-  static const TClassInfo info = DescribeClass<TPanel, TControl>("TPanel", properties);
-  return info;
+  return {properties};
 }
 
-const TClassInfo& TListBox::StaticClassInfo() {
+TPublishedTables TListBox::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TListBox::ItemHeight>("ItemHeight"),
       PublishedProperty<&TListBox::MultiSelect>("MultiSelect"),
       PublishedProperty<&TListBox::OnDblClick>("OnDblClick"),
       PublishedProperty<&TListBox::OnKeyDown>("OnKeyDown"),
   };
-  static const TClassInfo info = DescribeClass<TListBox, TControl>("TListBox", properties);
-  return info;
+  return {properties};
 }
 
-const TClassInfo& TScrollBar::StaticClassInfo() {
+TPublishedTables TScrollBar::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TScrollBar::PageSize>("PageSize"),
       PublishedProperty<&TScrollBar::OnScroll>("OnScroll"),
   };
-  static const TClassInfo info = DescribeClass<TScrollBar, TControl>("TScrollBar", properties);
-  return info;
+  return {properties};
 }
 
-const TClassInfo& TTimer::StaticClassInfo() {
+TPublishedTables TTimer::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TTimer::Enabled>("Enabled"),
       PublishedProperty<&TTimer::Interval>("Interval"),
       PublishedProperty<&TTimer::OnTimer>("OnTimer"),
   };
-  static const TClassInfo info = DescribeClass<TTimer, TComponent>("TTimer", properties);
-  return info;
+  return {properties};
 }
 
-const TClassInfo& TOpenDialog::StaticClassInfo() {
+TPublishedTables TOpenDialog::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TOpenDialog::Filter>("Filter"),
       PublishedProperty<&TOpenDialog::Options>("Options"),
   };
-  static const TClassInfo info = DescribeClass<TOpenDialog, TComponent>("TOpenDialog", properties);
-  return info;
+  return {properties};
 }
 
-const TClassInfo& TMainMenu::StaticClassInfo() {
-  static const TClassInfo info = DescribeClass<TMainMenu, TComponent>("TMainMenu");
-  return info;
-}
-
-const TClassInfo& TMenuItem::StaticClassInfo() {
+TPublishedTables TMenuItem::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TMenuItem::Caption>("Caption"),
       PublishedProperty<&TMenuItem::OnClick>("OnClick"),
   };
-  static const TClassInfo info = DescribeClass<TMenuItem, TComponent>("TMenuItem", properties);
-  return info;
+  return {properties};
 }
 
 } // namespace StandIn

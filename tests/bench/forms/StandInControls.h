@@ -66,7 +66,8 @@ using TScrollEvent = TEvent<TObject*, TScrollCode, int&>;
 
 class TFont : public TPersistent {
 public:
-  SORVANE_CLASS(TFont)
+  SORVANE_CLASS(TFont, TPersistent)
+  SORVANE_PUBLISHED
 
   TFontCharset Charset = TFontCharset(1);
   TColor Color = clWindowText;
@@ -79,7 +80,8 @@ public:
 // What every control stores: bounds, caption, colours, font, tab order, the click event.
 class TControl : public TComponent {
 public:
-  SORVANE_CLASS(TControl)
+  SORVANE_CLASS(TControl, TComponent)
+  SORVANE_PUBLISHED
   explicit TControl(TComponent* owner);
   ~TControl() override;
 
@@ -107,25 +109,26 @@ private:
 
 class TButton : public TControl {
 public:
-  SORVANE_CLASS(TButton)
+  SORVANE_CLASS(TButton, TControl)
   using TControl::TControl;
 };
 
 class TEdit : public TControl {
 public:
-  SORVANE_CLASS(TEdit)
+  SORVANE_CLASS(TEdit, TControl)
   using TControl::TControl;
 };
 
 class TMediaPlayer : public TControl {
 public:
-  SORVANE_CLASS(TMediaPlayer)
+  SORVANE_CLASS(TMediaPlayer, TControl)
   using TControl::TControl;
 };
 
 class TLabel : public TControl {
 public:
-  SORVANE_CLASS(TLabel)
+  SORVANE_CLASS(TLabel, TControl)
+  SORVANE_PUBLISHED
   using TControl::TControl;
 
   TAlignment Alignment = taLeftJustify;
@@ -134,7 +137,8 @@ public:
 
 class TPanel : public TControl {
 public:
-  SORVANE_CLASS(TPanel)
+  SORVANE_CLASS(TPanel, TControl)
+  SORVANE_PUBLISHED
   using TControl::TControl;
 
   TAlignment Alignment = taCenter;
@@ -143,7 +147,8 @@ public:
 
 class TListBox : public TControl {
 public:
-  SORVANE_CLASS(TListBox)
+  SORVANE_CLASS(TListBox, TControl)
+  SORVANE_PUBLISHED
   using TControl::TControl;
 
   int ItemHeight = 13;
@@ -154,7 +159,8 @@ public:
 
 class TScrollBar : public TControl {
 public:
-  SORVANE_CLASS(TScrollBar)
+  SORVANE_CLASS(TScrollBar, TControl)
+  SORVANE_PUBLISHED
   using TControl::TControl;
 
   int PageSize = 0;
@@ -164,7 +170,8 @@ public:
 // Non-visual components: their stored Left and Top are only the design position.
 class TTimer : public TComponent {
 public:
-  SORVANE_CLASS(TTimer)
+  SORVANE_CLASS(TTimer, TComponent)
+  SORVANE_PUBLISHED
   using TComponent::TComponent;
 
   bool Enabled = true;
@@ -174,7 +181,8 @@ public:
 
 class TOpenDialog : public TComponent {
 public:
-  SORVANE_CLASS(TOpenDialog)
+  SORVANE_CLASS(TOpenDialog, TComponent)
+  SORVANE_PUBLISHED
   using TComponent::TComponent;
 
   String Filter;
@@ -183,14 +191,15 @@ public:
 
 class TMainMenu : public TComponent {
 public:
-  SORVANE_CLASS(TMainMenu)
+  SORVANE_CLASS(TMainMenu, TComponent)
   using TComponent::TComponent;
 };
 
 // A menu item read inside a menu or another item keeps that one as its parent.
 class TMenuItem : public TComponent {
 public:
-  SORVANE_CLASS(TMenuItem)
+  SORVANE_CLASS(TMenuItem, TComponent)
+  SORVANE_PUBLISHED
   using TComponent::TComponent;
 
   TComponent* Parent() const { return parent_; }

@@ -53,7 +53,7 @@ void TForm::DeclareExtraProperties(TFiler& filer) {
   filer.OfferProperty("TextHeight", [this](TReader& reader) { TextHeight = reader.ReadInteger(); });
 }
 
-const TClassInfo& TForm::StaticClassInfo() {
+TPublishedTables TForm::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TForm::ActiveControl>("ActiveControl"),
       PublishedProperty<&TForm::Menu>("Menu"),
@@ -63,13 +63,12 @@ const TClassInfo& TForm::StaticClassInfo() {
       PublishedProperty<&TForm::ClientWidth>("ClientWidth"),
       PublishedProperty<&TForm::ClientHeight>("ClientHeight"),
   };
-  static const TClassInfo info = DescribeClass<TForm, TControl>("TForm", properties);
-  return info;
+  return {properties};
 }
 
 // Every handler of a form shares the counting method of its parameter list; the loader
 // binds by the published name, which is what the resource stores.
-const TClassInfo& TForm1::StaticClassInfo() {
+TPublishedTables TForm1::Published() {
   static const TMethodInfo methods[] = {
       PublishedMethod<&TForm1::Handled>("STARTClick"),
       PublishedMethod<&TForm1::Handled>("STOPClick"),
@@ -102,8 +101,7 @@ const TClassInfo& TForm1::StaticClassInfo() {
       PublishedField<&TForm1::N3>("N3"),
       PublishedField<&TForm1::Timer1>("Timer1"),
   };
-  static const TClassInfo info = DescribeClass<TForm1, TForm>("TForm1", {}, methods, fields);
-  return info;
+  return {{}, methods, fields};
 }
 
 bool TForm1::Wired() {
@@ -125,7 +123,7 @@ bool TForm1::Stored() const {
          START->Parent() == this;
 }
 
-const TClassInfo& TForm2::StaticClassInfo() {
+TPublishedTables TForm2::Published() {
   static const TMethodInfo methods[] = {
       PublishedMethod<&TForm2::Handled>("ListBox1DblClick"),
       PublishedMethod<&TForm2::KeyHandled>("ListBox1KeyDown"),
@@ -133,8 +131,7 @@ const TClassInfo& TForm2::StaticClassInfo() {
   static const TFieldInfo fields[] = {
       PublishedField<&TForm2::ListBox1>("ListBox1"),
   };
-  static const TClassInfo info = DescribeClass<TForm2, TForm>("TForm2", {}, methods, fields);
-  return info;
+  return {{}, methods, fields};
 }
 
 bool TForm2::Wired() {
@@ -143,7 +140,7 @@ bool TForm2::Wired() {
          Fires(ListBox1->OnKeyDown, handled_, ListBox1, key, TShiftState{});
 }
 
-const TClassInfo& TForm3::StaticClassInfo() {
+TPublishedTables TForm3::Published() {
   static const TMethodInfo methods[] = {
       PublishedMethod<&TForm3::ScrollHandled>("ScrollBar1Scroll"),
   };
@@ -151,13 +148,12 @@ const TClassInfo& TForm3::StaticClassInfo() {
       PublishedField<&TForm3::Panel1>("Panel1"),
       PublishedField<&TForm3::ScrollBar1>("ScrollBar1"),
   };
-  static const TClassInfo info = DescribeClass<TForm3, TForm>("TForm3", {}, methods, fields);
-  return info;
+  return {{}, methods, fields};
 }
 
 bool TForm3::Wired() { return Panel1 != nullptr && Scrolls(ScrollBar1, handled_); }
 
-const TClassInfo& TForm4::StaticClassInfo() {
+TPublishedTables TForm4::Published() {
   static const TMethodInfo methods[] = {
       PublishedMethod<&TForm4::Handled>("Button1Click"),
   };
@@ -166,8 +162,7 @@ const TClassInfo& TForm4::StaticClassInfo() {
       PublishedField<&TForm4::Label3>("Label3"),   PublishedField<&TForm4::Label4>("Label4"),
       PublishedField<&TForm4::Button1>("Button1"),
   };
-  static const TClassInfo info = DescribeClass<TForm4, TForm>("TForm4", {}, methods, fields);
-  return info;
+  return {{}, methods, fields};
 }
 
 bool TForm4::Wired() {
@@ -175,7 +170,7 @@ bool TForm4::Wired() {
          Button1 != nullptr && Fires(Button1->OnClick, handled_, Button1);
 }
 
-const TClassInfo& TForm5::StaticClassInfo() {
+TPublishedTables TForm5::Published() {
   static const TMethodInfo methods[] = {
       PublishedMethod<&TForm5::ScrollHandled>("ScrollBar1Scroll"),
   };
@@ -184,8 +179,7 @@ const TClassInfo& TForm5::StaticClassInfo() {
       PublishedField<&TForm5::Label2>("Label2"),
       PublishedField<&TForm5::ScrollBar1>("ScrollBar1"),
   };
-  static const TClassInfo info = DescribeClass<TForm5, TForm>("TForm5", {}, methods, fields);
-  return info;
+  return {{}, methods, fields};
 }
 
 bool TForm5::Wired() {

@@ -17,7 +17,8 @@ const TEnumType& EnumTypeOf(TBorderIcon);
 // found by name, as the screen finds it for the loader.
 class TForm : public TControl {
 public:
-  SORVANE_CLASS(TForm)
+  SORVANE_CLASS(TForm, TControl)
+  SORVANE_PUBLISHED
   explicit TForm(TComponent* owner);
   ~TForm() override;
 
@@ -49,7 +50,8 @@ TComponent* FindForm(std::string_view name);
 
 class TForm1 : public TForm {
 public:
-  SORVANE_CLASS(TForm1)
+  SORVANE_CLASS(TForm1, TForm)
+  SORVANE_PUBLISHED
   using TForm::TForm;
   bool Wired() override;
 
@@ -77,7 +79,8 @@ private:
 
 class TForm2 : public TForm {
 public:
-  SORVANE_CLASS(TForm2)
+  SORVANE_CLASS(TForm2, TForm)
+  SORVANE_PUBLISHED
   using TForm::TForm;
   bool Wired() override;
 
@@ -86,7 +89,8 @@ public:
 
 class TForm3 : public TForm {
 public:
-  SORVANE_CLASS(TForm3)
+  SORVANE_CLASS(TForm3, TForm)
+  SORVANE_PUBLISHED
   using TForm::TForm;
   bool Wired() override;
 
@@ -96,7 +100,8 @@ public:
 
 class TForm4 : public TForm {
 public:
-  SORVANE_CLASS(TForm4)
+  SORVANE_CLASS(TForm4, TForm)
+  SORVANE_PUBLISHED
   using TForm::TForm;
   bool Wired() override;
 
@@ -109,7 +114,8 @@ public:
 
 class TForm5 : public TForm {
 public:
-  SORVANE_CLASS(TForm5)
+  SORVANE_CLASS(TForm5, TForm)
+  SORVANE_PUBLISHED
   using TForm::TForm;
   bool Wired() override;
 

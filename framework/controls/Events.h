@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ShiftState.h"
+#include "TEvent.h"
+
+#include <windows.h>
+
+// Sender, virtual key (set it to 0 to use the key up), shift state.
+using TKeyEvent = TEvent<TObject*, WORD&, TShiftState>;
+// Sender, character (set it to 0 to use it up).
+using TKeyPressEvent = TEvent<TObject*, char&>;

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "ClassInfo.h"
+#include "Events.h"
+#include "MessageRecords.h"
+#include "PublishedEnum.h"
+#include "TSet.h"
+
+#define SORVANE_TBorderIcon(X) X(biSystemMenu) X(biMinimize) X(biMaximize) X(biHelp)
+SORVANE_ENUM(TBorderIcon, SORVANE_TBorderIcon)
+using TBorderIcons = TSet<TBorderIcon>;
+
+#define SORVANE_TFormBorderStyle(X)                                                                \
+  X(bsNone) X(bsSingle) X(bsSizeable) X(bsDialog) X(bsToolWindow) X(bsSizeToolWin)
+SORVANE_ENUM(TFormBorderStyle, SORVANE_TFormBorderStyle)
+
+#define SORVANE_TFormStyle(X) X(fsNormal) X(fsMDIChild) X(fsMDIForm) X(fsStayOnTop)
+SORVANE_ENUM(TFormStyle, SORVANE_TFormStyle)
+
+#define SORVANE_TPosition(X)                                                                       \
+  X(poDesigned)                                                                                    \
+  X(poDefault)                                                                                     \
+  X(poDefaultPosOnly)                                                                              \
+  X(poDefaultSizeOnly)                                                                             \
+  X(poScreenCenter)                                                                                \
+  X(poDesktopCenter)                                                                               \
+  X(poMainFormCenter)                                                                              \
+  X(poOwnerFormCenter)
+SORVANE_ENUM(TPosition, SORVANE_TPosition)
+
+#define SORVANE_TWindowState(X) X(wsNormal) X(wsMinimized) X(wsMaximized)
+SORVANE_ENUM(TWindowState, SORVANE_TWindowState)
+
+#define SORVANE_TDefaultMonitor(X) X(dmDesktop) X(dmPrimary) X(dmMainForm) X(dmActiveForm)
+SORVANE_ENUM(TDefaultMonitor, SORVANE_TDefaultMonitor)
+
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+// The resolution a form is taken to be designed at until its resource or the screen says.
+inline constexpr int defaultPixelsPerInch = 96;
+
+// How a modal form ended: the command of the button that closed it, none while it runs.
+using TModalResult = int;
+inline constexpr TModalResult mrNone = 0;
+inline constexpr TModalResult mrOk = IDOK;
+inline constexpr TModalResult mrCancel = IDCANCEL;
+inline constexpr TModalResult mrAbort = IDABORT;
+inline constexpr TModalResult mrRetry = IDRETRY;
+inline constexpr TModalResult mrIgnore = IDIGNORE;
+inline constexpr TModalResult mrYes = IDYES;
+inline constexpr TModalResult mrNo = IDNO;
+
+// Sender, what to do with the form (may be changed).
+using TCloseEvent = TEvent<TObject*, TCloseAction&>;
+// Sender, whether the form may close (may be changed).
+using TCloseQueryEvent = TEvent<TObject*, bool&>;
+// The key message, whether it was used as a shortcut.
+using TShortCutEvent = TEvent<TWMKey&, bool&>;

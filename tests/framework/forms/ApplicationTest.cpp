@@ -1,0 +1,109 @@
+#include "ApplicationWindow.h"
+#include "BoxWatcher.h"
+#include "Exception.h"
+#include "TApplication.h"
+#include "WindowBinding.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+std::vector<SeenBox> ReportOf(const std::function<void()>& raise) {
+  BoxWatcher watcher;
+  try {
+    raise();
+  } catch (...) {
+    Application->ReportCurrentException(Application);
+  }
+  return watcher.Boxes();
+}
+
+bool SystemMenuHas(HWND window, UINT command) {
+  HMENU menu = GetSystemMenu(window, FALSE);
+  return GetMenuState(menu, command, MF_BYCOMMAND) != static_cast<UINT>(-1);
+}
+
+} // namespace
+
+TEST(Application, WindowHasItsClassStyleAndTitle) {
+  HWND window = Application->Handle();
+  ASSERT_NE(window, nullptr);
+  char className[64] = {};
+  GetClassNameA(window, className, sizeof className);
+  EXPECT_STREQ(className, "TApplication");
+  auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
+  EXPECT_EQ(style & ~static_cast<DWORD>(WS_VISIBLE | WS_MINIMIZE), 0x84CA0000u);
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  EXPECT_EQ(bounds.left, GetSystemMetrics(SM_CXSCREEN) / 2);
+  EXPECT_EQ(bounds.top, GetSystemMetrics(SM_CYSCREEN) / 2);
+  EXPECT_EQ(Application->Title(), "framework_forms_tests");
+}
+
+TEST(Application, WindowIsMadeAndTiedLikeEveryFrameworkWindow) {
+  WNDCLASSA registered{};
+  ASSERT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), "TApplication", &registered));
+  EXPECT_EQ(registered.lpfnWndProc, StartUpWindowProc);
+  EXPECT_EQ(GetWindowLongPtrA(Application->Handle(), GWLP_WNDPROC),
+            reinterpret_cast<LONG_PTR>(TWindowProcEntry::Procedure()));
+  EXPECT_EQ(ApplicationWindow(), Application->Handle());
+}
+
+TEST(Application, SystemMenuLosesMaximizeSizeAndMove) {
+  HWND window = Application->Handle();
+  EXPECT_FALSE(SystemMenuHas(window, SC_MAXIMIZE));
+  EXPECT_FALSE(SystemMenuHas(window, SC_SIZE));
+  EXPECT_FALSE(SystemMenuHas(window, SC_MOVE));
+  EXPECT_TRUE(SystemMenuHas(window, SC_CLOSE));
+}
+
+TEST(Application, TitleLivesInTheWindowText) {
+  String old = Application->Title();
+  Application->SetTitle("Sorvane");
+  char text[64] = {};
+  GetWindowTextA(Application->Handle(), text, sizeof text);
+  EXPECT_STREQ(text, "Sorvane");
+  EXPECT_EQ(Application->Title(), "Sorvane");
+  Application->SetTitle(old);
+}
+
+TEST(Application, ErrorBoxAddsTheFinalPeriodWhenMissing) {
+  auto boxes = ReportOf([] { throw Exception("abc"); });
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "abc.");
+  EXPECT_EQ(boxes[0].caption, Application->Title());
+  boxes = ReportOf([] { throw Exception("abc."); });
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "abc.");
+  boxes = ReportOf([] { throw Exception("タイマーを取得できません"); });
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "タイマーを取得できません.");
+}
+
+TEST(Application, EmptyMessageGetsNoPeriod) {
+  auto boxes = ReportOf([] { throw Exception(""); });
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "");
+}
+
+TEST(Application, AbortIsSilent) {
+  auto boxes = ReportOf([] { throw EAbort("never shown"); });
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST(Application, OtherExceptionsGetTheFallbackBox) {
+  auto boxes = ReportOf([] { throw std::runtime_error("x"); });
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption, "アプリケーション エラー");
+  EXPECT_NE(boxes[0].text.find("std::runtime_error"), String::npos);
+  EXPECT_NE(boxes[0].text.find("framework_forms_tests.exe"), String::npos);
+}
+
+TEST(Application, QuitChecksCanRefuse) {
+  QuitChecks().push_back([] { return false; });
+  EXPECT_FALSE(QuitChecksAgree());
+  QuitChecks().clear();
+  EXPECT_TRUE(QuitChecksAgree());
+}
