@@ -73,9 +73,10 @@ public:
 
   // Reads the root object into root (or into a new instance of the registered class the
   // stream names, when root is null) and gives the root. Holds the name-space lock for
-  // writing; on failure drops the global fix-ups recorded under root (all of them when
-  // root is null), frees a root it created and passes the failure on. Components the read
-  // created inside a given root stay owned by it: the caller frees the root.
+  // writing; on failure drops the global fix-ups recorded under a given root, frees a root
+  // it created (with its fix-ups) and passes the failure on; the pending references of
+  // other roots stay. Components the read created inside a given root stay owned by it:
+  // the caller frees the root.
   TComponent* LoadRoot(TComponent* root);
   // Reads one child object, creating its component unless existing is given; a component
   // created here is freed when reading it fails. The inline flag marks a new component right
@@ -99,6 +100,13 @@ public:
 private:
   class TNesting;
 
+  // A property record being read: where a failure, or a reference stored later, is named.
+  struct TPropertyRecord {
+    const TPersistent* instance;
+    const String* path;
+    const TPropertyRecord* outer;
+  };
+
   void FillBuffer();
   void CheckValue(TValueType expected);
   [[noreturn]] void InvalidValue();
@@ -113,7 +121,8 @@ private:
   void ReadEnumProperty(TPersistent& instance, const TPropInfo& property);
   void ReadClassProperty(TPersistent& instance, const TPropInfo& property, TComponent* holder);
   void ReadMethodProperty(TPersistent& instance, const TPropInfo& property);
-  void LoadPropertyPath(TPersistent& instance, const String& path);
+  void LoadPropertyPath(TPersistent& instance, const String& path, TComponent* holder);
+  std::vector<TReadPlace> ReadPlaces() const;
   const TClassInfo& FindChildClass(std::string_view className) const;
   TComponent* ReadRootHeader(TComponent* root,
                              std::unique_ptr<TComponent, TFreeComponent>& created);
@@ -122,6 +131,10 @@ private:
   TComponent* parent_ = nullptr;
   std::vector<TComponent*>* loaded_ = nullptr;
   std::vector<TPropFixup>* fixups_ = nullptr;
+  // The innermost property record being read (each on its reader's stack frame), and the
+  // innermost component among their objects (a collection item's references belong to it).
+  const TPropertyRecord* record_ = nullptr;
+  TComponent* holder_ = nullptr;
   String pendingName_;
   bool pending_ = false;
   int nesting_ = 0;

@@ -74,10 +74,18 @@ const TClassInfo& TTestItem::StaticClassInfo() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TTestItem::Caption, &TTestItem::SetCaption>("Caption"),
       PublishedProperty<&TTestItem::Value, &TTestItem::SetValue>("Value"),
+      PublishedProperty<&TTestItem::Partner, &TTestItem::SetPartner>("Partner"),
+      PublishedProperty<&TTestItem::Children, &TTestItem::SetChildren>("Children"),
   };
   static const TClassInfo info = DescribeClass<TTestItem, TCollectionItem>("TTestItem", properties);
   return info;
 }
+
+TTestItem::TTestItem(TCollection& collection)
+    : TCollectionItem(collection),
+      children_(std::make_unique<TCollection>(TCollection::ItemsOf<TTestItem>())) {}
+
+TTestItem::~TTestItem() = default;
 
 const TClassInfo& TTestControl::StaticClassInfo() {
   static const TPropInfo properties[] = {
