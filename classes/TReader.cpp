@@ -376,13 +376,14 @@ void TReader::ReadCollection(TCollection& collection) {
 }
 
 void TReader::SkipValue() {
-  TNesting nesting(*this);
   switch (ReadValueTag() & 0x7F) {
-  case ValueList:
+  case ValueList: {
+    TNesting nesting(*this);
     while (!EndOfList())
       SkipValue();
     ReadValueTag();
     break;
+  }
   case ValueInt8:
     SkipBytes(1);
     break;
@@ -424,6 +425,7 @@ void TReader::SkipValue() {
 }
 
 void TReader::SkipCollection() {
+  TNesting nesting(*this);
   while (!EndOfList()) {
     if (IsIntegerTag(PeekValueTag()))
       SkipValue();

@@ -26,16 +26,21 @@ struct TObjectPrefix {
 // The reading primitives check their value tags and fail with EReadError and the
 // format's messages. Lengths in the stream never make the reader reserve memory ahead:
 // long strings and blocks are read piece by piece, so a length beyond the stream's end
-// fails with "ストリームからの読み込みエラー" after reading what is there. Nested lists,
-// collections and objects are limited to MaxNesting levels; deeper nesting fails with
-// "不正なストリーム フォーマット" (no form comes near it, and the limit keeps the stack
-// bounded whatever the input).
+// fails with "ストリームからの読み込みエラー" after reading what is there. Nesting is limited
+// to MaxNesting levels: the root object (or the first value or object read) stands on
+// level 1, and each child object, collection value and list value inside adds one; level
+// MaxNesting + 1 fails with "不正なストリーム フォーマット" (no form comes near it, and the
+// limit keeps the stack bounded whatever the input).
 //
 // When the reader goes it seeks its stream back over the bytes it buffered but did not
 // consume, so the stream stands right after the last byte read.
 class TReader : public TFiler {
 public:
   static constexpr int MaxNesting = 64;
+
+  // One level of nesting for as long as it lives; fails past MaxNesting. Whatever reads a
+  // structure that may nest (or a list, as the string lists' "Strings" value) holds one.
+  class TNesting;
 
   explicit TReader(TStream& stream);
   ~TReader() override;
@@ -98,8 +103,6 @@ public:
   TComponent* Parent() const { return parent_; }
 
 private:
-  class TNesting;
-
   // A property record being read: where a failure, or a reference stored later, is named.
   struct TPropertyRecord {
     const TPersistent* instance;

@@ -65,6 +65,7 @@ TComponent* TReader::LoadRoot(TComponent* root) {
   TComponent* given = root;
   TCreated created;
   try {
+    TNesting nesting(*this);
     ReadPrefix();
     root = ReadRootHeader(root, created);
     root_ = root;
@@ -172,7 +173,6 @@ TComponent* TReader::LoadChild(TComponent* existing) {
 }
 
 void TReader::ReadComponentData(TComponent& component) {
-  TNesting nesting(*this);
   std::vector<TPropFixup> fixups;
   const bool outermost = fixups_ == nullptr;
   TRestore<std::vector<TPropFixup>*> keepFixups(fixups_);
