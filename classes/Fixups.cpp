@@ -1,9 +1,14 @@
 #include "Fixups.h"
 
 #include "ComponentLookup.h"
+#include "Exception.h"
+#include "Format.h"
+#include "ModelText.h"
 #include "NameSpaceLock.h"
 #include "TComponent.h"
 
+#include <algorithm>
+#include <atomic>
 #include <mutex>
 
 namespace {
@@ -13,15 +18,37 @@ struct TGlobalFixups {
   // come back here to drop its fix-ups.
   std::recursive_mutex mutex;
   std::vector<TPropFixup> list;
+  // The list's size, readable without the lock: most objects go while nothing is pending.
+  std::atomic<std::size_t> size{0};
+
+  void Counted() { size.store(list.size(), std::memory_order_release); }
 };
 
+// Never destroyed: objects that outlive the program's static data still come here when
+// they go.
 TGlobalFixups& Global() {
-  static TGlobalFixups fixups;
-  return fixups;
+  static auto* fixups = new TGlobalFixups;
+  return *fixups;
+}
+
+// The innermost read in progress on this thread (the others hang from it). A plain pointer,
+// so it lasts as long as the thread.
+thread_local TPendingFixups* innermostPending = nullptr;
+
+// The failure named after the property records the reference was read in, innermost first.
+String PlacedMessage(const std::vector<TReadPlace>& places, String message) {
+  for (auto place = places.rbegin(); place != places.rend(); ++place)
+    message = Format(ModelText::PropertyInProperty,
+                     {place->instance, ".", place->property, std::move(message)});
+  return message;
 }
 
 void Store(const TPropFixup& fixup, TComponent* component) {
-  fixup.property->write(*fixup.instance, TPropValue(static_cast<TObject*>(component)));
+  try {
+    fixup.property->write(*fixup.instance, TPropValue(static_cast<TObject*>(component)));
+  } catch (const Exception& failure) {
+    throw EReadError(PlacedMessage(fixup.places, failure.Message()));
+  }
 }
 
 bool HoldsNone(const TPropFixup& fixup) {
@@ -30,18 +57,24 @@ bool HoldsNone(const TPropFixup& fixup) {
   return object == nullptr || *object == nullptr;
 }
 
+bool Concerns(const TPropFixup& fixup, const TPersistent* object) {
+  return fixup.instance == object || fixup.holder == object || fixup.root == object;
+}
+
 void RemoveGlobalFixup(const TPropFixup& fixup) {
   TGlobalFixups& global = Global();
   std::lock_guard lock(global.mutex);
   std::erase_if(global.list, [&](const TPropFixup& other) {
     return other.instance == fixup.instance && other.property == fixup.property;
   });
+  global.Counted();
 }
 
 void AddGlobalFixup(TPropFixup fixup) {
   TGlobalFixups& global = Global();
   std::lock_guard lock(global.mutex);
   global.list.push_back(std::move(fixup));
+  global.Counted();
 }
 
 // The next segment of a name path and the rest after its separator.
@@ -73,8 +106,19 @@ TComponent* FindNestedComponent(TComponent* root, std::string_view path) {
   return current;
 }
 
+TPendingFixups::TPendingFixups(std::vector<TPropFixup>& list)
+    : list_(list), outer_(innermostPending) {
+  innermostPending = this;
+}
+
+TPendingFixups::~TPendingFixups() { innermostPending = outer_; }
+
 void ResolveFixups(const std::vector<TPropFixup>& fixups) {
-  for (const TPropFixup& fixup : fixups) {
+  // By index: a setter may free objects, which empties their entries but keeps the list.
+  for (std::size_t i = 0; i < fixups.size(); ++i) {
+    const TPropFixup& fixup = fixups[i];
+    if (fixup.instance == nullptr)
+      continue;
     TComponent* component = FindNestedComponent(fixup.root, fixup.name);
     RemoveGlobalFixup(fixup);
     std::size_t dot = fixup.name.find('.');
@@ -103,6 +147,7 @@ void ResolveGlobalFixups() {
       continue;
     }
     global.list.erase(global.list.begin() + static_cast<std::ptrdiff_t>(i));
+    global.Counted();
     if (root != nullptr)
       Store(fixup, FindNestedComponent(root, fixup.name));
   }
@@ -113,14 +158,20 @@ void RemoveGlobalFixups(const TComponent* root) {
   std::lock_guard lock(global.mutex);
   std::erase_if(global.list,
                 [&](const TPropFixup& fixup) { return root == nullptr || fixup.root == root; });
+  global.Counted();
 }
 
-void RemoveFixupsOf(const TComponent* component) {
+void ForgetFixupsOf(const TPersistent& object) {
+  for (TPendingFixups* pending = innermostPending; pending != nullptr; pending = pending->outer_)
+    for (TPropFixup& fixup : pending->list_)
+      if (Concerns(fixup, &object))
+        fixup = TPropFixup{};
   TGlobalFixups& global = Global();
+  if (global.size.load(std::memory_order_acquire) == 0)
+    return;
   std::lock_guard lock(global.mutex);
-  std::erase_if(global.list, [&](const TPropFixup& fixup) {
-    return fixup.holder == component || fixup.root == component;
-  });
+  std::erase_if(global.list, [&](const TPropFixup& fixup) { return Concerns(fixup, &object); });
+  global.Counted();
 }
 
 std::size_t GlobalFixupCount() {

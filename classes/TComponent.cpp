@@ -60,7 +60,7 @@ void TComponent::RunDestructionSteps() {
   if (owner_ != nullptr)
     owner_->RemoveComponent(this);
   TLoadingScope::Forget(this);
-  RemoveFixupsOf(this);
+  ForgetFixupsOf(*this);
 }
 
 void TComponent::MarkDestroying() {

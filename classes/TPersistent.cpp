@@ -1,5 +1,9 @@
 #include "TPersistent.h"
 
+#include "Fixups.h"
+
+TPersistent::~TPersistent() { ForgetFixupsOf(*this); }
+
 void TPersistent::AssignTo(TPersistent&) const {}
 
 void TPersistent::DeclareExtraProperties(TFiler&) {}

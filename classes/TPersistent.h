@@ -10,6 +10,8 @@ public:
   SORVANE_CLASS(TPersistent, TObject)
 
   TPersistent() = default;
+  // Takes along the component references still waiting to be stored into this object.
+  ~TPersistent() override;
 
   // Copies this object's state into dest; the base knows of no such copy.
   virtual void AssignTo(TPersistent& dest) const;

@@ -23,6 +23,8 @@ template <typename T> T FromLittleEndian(const std::uint8_t* bytes) {
 }
 
 // The x87 extended format: 64-bit significand with its integer bit, 15-bit biased exponent.
+// The exponent 0 marks denormals, which scale like the smallest normal exponent (1): the
+// value is significand x 2^-16445.
 long double DecodeExtended(const std::uint8_t* bytes) {
   auto significand = FromLittleEndian<std::uint64_t>(bytes);
   auto signAndExponent = FromLittleEndian<std::uint16_t>(bytes + 8);
@@ -33,7 +35,8 @@ long double DecodeExtended(const std::uint8_t* bytes) {
     magnitude = (significand << 1) == 0 ? std::numeric_limits<long double>::infinity()
                                         : std::numeric_limits<long double>::quiet_NaN();
   else
-    magnitude = std::ldexp(static_cast<long double>(significand), exponent - 16383 - 63);
+    magnitude =
+        std::ldexp(static_cast<long double>(significand), std::max(exponent, 1) - 16383 - 63);
   return negative ? -magnitude : magnitude;
 }
 
@@ -373,13 +376,14 @@ void TReader::ReadCollection(TCollection& collection) {
 }
 
 void TReader::SkipValue() {
-  TNesting nesting(*this);
   switch (ReadValueTag() & 0x7F) {
-  case ValueList:
+  case ValueList: {
+    TNesting nesting(*this);
     while (!EndOfList())
       SkipValue();
     ReadValueTag();
     break;
+  }
   case ValueInt8:
     SkipBytes(1);
     break;
@@ -421,6 +425,7 @@ void TReader::SkipValue() {
 }
 
 void TReader::SkipCollection() {
+  TNesting nesting(*this);
   while (!EndOfList()) {
     if (IsIntegerTag(PeekValueTag()))
       SkipValue();

@@ -26,16 +26,21 @@ struct TObjectPrefix {
 // The reading primitives check their value tags and fail with EReadError and the
 // format's messages. Lengths in the stream never make the reader reserve memory ahead:
 // long strings and blocks are read piece by piece, so a length beyond the stream's end
-// fails with "ストリームからの読み込みエラー" after reading what is there. Nested lists,
-// collections and objects are limited to MaxNesting levels; deeper nesting fails with
-// "不正なストリーム フォーマット" (no form comes near it, and the limit keeps the stack
-// bounded whatever the input).
+// fails with "ストリームからの読み込みエラー" after reading what is there. Nesting is limited
+// to MaxNesting levels: the root object (or the first value or object read) stands on
+// level 1, and each child object, collection value and list value inside adds one; level
+// MaxNesting + 1 fails with "不正なストリーム フォーマット" (no form comes near it, and the
+// limit keeps the stack bounded whatever the input).
 //
 // When the reader goes it seeks its stream back over the bytes it buffered but did not
 // consume, so the stream stands right after the last byte read.
 class TReader : public TFiler {
 public:
   static constexpr int MaxNesting = 64;
+
+  // One level of nesting for as long as it lives; fails past MaxNesting. Whatever reads a
+  // structure that may nest (or a list, as the string lists' "Strings" value) holds one.
+  class TNesting;
 
   explicit TReader(TStream& stream);
   ~TReader() override;
@@ -73,9 +78,10 @@ public:
 
   // Reads the root object into root (or into a new instance of the registered class the
   // stream names, when root is null) and gives the root. Holds the name-space lock for
-  // writing; on failure drops the global fix-ups recorded under root (all of them when
-  // root is null), frees a root it created and passes the failure on. Components the read
-  // created inside a given root stay owned by it: the caller frees the root.
+  // writing; on failure drops the global fix-ups recorded under a given root, frees a root
+  // it created (with its fix-ups) and passes the failure on; the pending references of
+  // other roots stay. Components the read created inside a given root stay owned by it:
+  // the caller frees the root.
   TComponent* LoadRoot(TComponent* root);
   // Reads one child object, creating its component unless existing is given; a component
   // created here is freed when reading it fails. The inline flag marks a new component right
@@ -97,7 +103,12 @@ public:
   TComponent* Parent() const { return parent_; }
 
 private:
-  class TNesting;
+  // A property record being read: where a failure, or a reference stored later, is named.
+  struct TPropertyRecord {
+    const TPersistent* instance;
+    const String* path;
+    const TPropertyRecord* outer;
+  };
 
   void FillBuffer();
   void CheckValue(TValueType expected);
@@ -113,7 +124,8 @@ private:
   void ReadEnumProperty(TPersistent& instance, const TPropInfo& property);
   void ReadClassProperty(TPersistent& instance, const TPropInfo& property, TComponent* holder);
   void ReadMethodProperty(TPersistent& instance, const TPropInfo& property);
-  void LoadPropertyPath(TPersistent& instance, const String& path);
+  void LoadPropertyPath(TPersistent& instance, const String& path, TComponent* holder);
+  std::vector<TReadPlace> ReadPlaces() const;
   const TClassInfo& FindChildClass(std::string_view className) const;
   TComponent* ReadRootHeader(TComponent* root,
                              std::unique_ptr<TComponent, TFreeComponent>& created);
@@ -122,6 +134,10 @@ private:
   TComponent* parent_ = nullptr;
   std::vector<TComponent*>* loaded_ = nullptr;
   std::vector<TPropFixup>* fixups_ = nullptr;
+  // The innermost property record being read (each on its reader's stack frame), and the
+  // innermost component among their objects (a collection item's references belong to it).
+  const TPropertyRecord* record_ = nullptr;
+  TComponent* holder_ = nullptr;
   String pendingName_;
   bool pending_ = false;
   int nesting_ = 0;

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -64,6 +65,7 @@ TComponent* TReader::LoadRoot(TComponent* root) {
   TComponent* given = root;
   TCreated created;
   try {
+    TNesting nesting(*this);
     ReadPrefix();
     root = ReadRootHeader(root, created);
     root_ = root;
@@ -83,7 +85,8 @@ TComponent* TReader::LoadRoot(TComponent* root) {
     ResolveGlobalFixups();
   } catch (...) {
     loaded_ = nullptr;
-    RemoveGlobalFixups(given);
+    if (given != nullptr)
+      RemoveGlobalFixups(given);
     throw;
   }
   created.release();
@@ -170,12 +173,14 @@ TComponent* TReader::LoadChild(TComponent* existing) {
 }
 
 void TReader::ReadComponentData(TComponent& component) {
-  TNesting nesting(*this);
   std::vector<TPropFixup> fixups;
   const bool outermost = fixups_ == nullptr;
   TRestore<std::vector<TPropFixup>*> keepFixups(fixups_);
-  if (outermost)
+  std::optional<TPendingFixups> pending;
+  if (outermost) {
     fixups_ = &fixups;
+    pending.emplace(fixups);
+  }
 
   while (!EndOfList())
     LoadProperty(component);
@@ -196,16 +201,29 @@ void TReader::ReadComponentData(TComponent& component) {
 
 void TReader::LoadProperty(TPersistent& instance) {
   String path = ReadShortString();
+  TRestore<TComponent*> keepHolder(holder_);
+  if (auto* component = dynamic_cast<TComponent*>(&instance))
+    holder_ = component;
+  TRestore<const TPropertyRecord*> keepRecord(record_);
+  const TPropertyRecord record{&instance, &path, record_};
+  record_ = &record;
   try {
-    LoadPropertyPath(instance, path);
+    LoadPropertyPath(instance, path, holder_);
   } catch (const Exception& failure) {
     throw EReadError(Format(ModelText::PropertyInProperty,
                             {InstanceName(instance), ".", path, failure.Message()}));
   }
 }
 
-void TReader::LoadPropertyPath(TPersistent& instance, const String& path) {
-  auto* holder = dynamic_cast<TComponent*>(&instance);
+std::vector<TReadPlace> TReader::ReadPlaces() const {
+  std::vector<TReadPlace> places;
+  for (const TPropertyRecord* record = record_; record != nullptr; record = record->outer)
+    places.push_back({InstanceName(*record->instance), *record->path});
+  std::reverse(places.begin(), places.end());
+  return places;
+}
+
+void TReader::LoadPropertyPath(TPersistent& instance, const String& path, TComponent* holder) {
   TPersistent* target = &instance;
   std::string_view rest = path;
   for (std::size_t dot = rest.find('.'); dot != std::string_view::npos; dot = rest.find('.')) {
@@ -347,7 +365,8 @@ void TReader::ReadClassProperty(TPersistent& instance, const TPropInfo& property
   String name = ReadIdentifier();
   if (fixups_ == nullptr)
     InvalidValue();
-  fixups_->push_back({&instance, holder, root_, &property, std::move(name), String()});
+  fixups_->push_back(
+      {&instance, holder, root_, &property, std::move(name), String(), ReadPlaces()});
 }
 
 void TReader::ReadMethodProperty(TPersistent& instance, const TPropInfo& property) {

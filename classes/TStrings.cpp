@@ -305,6 +305,7 @@ void TStrings::CopyFrom(const TStrings& other) {
 }
 
 void TStrings::ReadStrings(TReader& reader) {
+  TReader::TNesting list(reader);
   reader.ReadListBegin();
   {
     UpdateScope update(*this);

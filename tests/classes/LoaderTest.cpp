@@ -1,5 +1,4 @@
-#include "FormBytes.h"
-#include "TestClasses.h"
+#include "LoaderFixture.h"
 
 #include "ClassRegistry.h"
 #include "ComponentLookup.h"
@@ -16,76 +15,6 @@
 #include <memory>
 
 namespace {
-
-using TFormPtr = std::unique_ptr<TTestForm, TFreeComponent>;
-
-// The top-level components the global lookup finds, like the screen's forms.
-std::vector<TComponent*>& TopLevel() {
-  static std::vector<TComponent*> components;
-  return components;
-}
-
-TComponent* FindTopLevel(std::string_view name) {
-  for (TComponent* component : TopLevel())
-    if (SameName(component->Name(), name))
-      return component;
-  return nullptr;
-}
-
-class Loader : public ::testing::Test {
-protected:
-  void SetUp() override {
-    FinishLog().clear();
-    TopLevel().clear();
-    previous_ = SetGlobalComponentLookup(&FindTopLevel);
-    liveBefore_ = LiveTestObjects();
-  }
-  void TearDown() override {
-    SetGlobalComponentLookup(previous_);
-    TopLevel().clear();
-    RemoveGlobalFixups(nullptr);
-    ClearTestResources();
-  }
-
-  // A new form, known to the global lookup, filled from bytes.
-  TFormPtr LoadForm(const FormBytes& bytes) {
-    TFormPtr form(new TTestForm(nullptr));
-    TopLevel().push_back(form.get());
-    Read(*form, bytes);
-    return form;
-  }
-
-  static void Read(TComponent& root, const FormBytes& bytes) {
-    TMemoryStream stream(bytes.Data());
-    TReader reader(stream);
-    reader.LoadRoot(&root);
-  }
-
-  String FailureOf(const FormBytes& bytes) {
-    TFormPtr form(new TTestForm(nullptr));
-    try {
-      Read(*form, bytes);
-    } catch (const Exception& failure) {
-      return failure.Message();
-    }
-    return "no failure";
-  }
-
-  int liveBefore_ = 0;
-
-private:
-  TGlobalComponentLookup previous_ = nullptr;
-};
-
-// A form resource whose one button carries the given property records.
-FormBytes FormWithButton(const std::function<void(FormBytes&)>& buttonProperties) {
-  FormBytes bytes;
-  bytes.Signature().Object("TTestForm", "Form1").End();
-  bytes.Object("TTestControl", "Button1");
-  buttonProperties(bytes);
-  bytes.End().End().End();
-  return bytes;
-}
 
 // Frees its partner when it finishes loading.
 class TTestReaper : public TTestControl {
@@ -337,7 +266,8 @@ TEST_F(Loader, AReferenceToAComponentOfAnotherClassFails) {
   bytes.Signature().Object("TTestForm", "Form1").Prop("ActiveControl").Ident("Timer1").End();
   bytes.Object("TTestTimer", "Timer1").End().End();
   bytes.End();
-  EXPECT_EQ(FailureOf(bytes), "不正なプロパティの値です");
+  EXPECT_EQ(FailureOf(bytes), "Form1.ActiveControl の読み込み中のエラー : 不正なプロパティの値です")
+      << "named like any other failure inside a property";
 }
 
 TEST_F(Loader, ReferencesIntoAnotherRootWaitForIt) {

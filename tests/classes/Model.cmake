@@ -4,5 +4,6 @@ target_include_directories(sorvane_model_testing PUBLIC ${CMAKE_CURRENT_SOURCE_D
 target_link_libraries(sorvane_model_testing PUBLIC sorvane_model PRIVATE sorvane_code)
 
 sorvane_test(model_tests
-  SOURCES ComponentTest.cpp LoaderTest.cpp PublishedTest.cpp ReaderTest.cpp
+  SOURCES ComponentTest.cpp FixupTest.cpp LoaderFixture.cpp LoaderTest.cpp NestingTest.cpp
+          PublishedTest.cpp ReaderTest.cpp
   LIBRARIES sorvane_model_testing)

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -81,6 +82,25 @@ TEST(ReaderNumbers, ExtendedInfinityAndNegativeZero) {
   long double zero = source.reader.ReadFloat();
   EXPECT_EQ(zero, 0.0L);
   EXPECT_TRUE(std::signbit(zero));
+}
+
+TEST(ReaderNumbers, ExtendedDenormalsReadExactly) {
+  using Limits = std::numeric_limits<long double>;
+  if (Limits::digits != 64)
+    GTEST_SKIP() << "long double is not the x87 extended format here";
+  FormBytes bytes;
+  bytes.Bytes({5, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0});    // 1 x 2^-16445
+  bytes.Bytes({5, 0, 0, 0, 0, 0, 0, 0, 0x40, 0, 0}); // 2^62 x 2^-16445
+  bytes.Bytes({5, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0x80}); // -3 x 2^-16445
+  bytes.Bytes({5, 0, 0, 0, 0, 0, 0, 0, 0x80, 0, 0}); // integer bit set: 2^-16382
+  bytes.Bytes({5, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0});
+  ReaderOver source(bytes);
+  EXPECT_EQ(source.reader.ReadFloat(), Limits::denorm_min());
+  EXPECT_EQ(source.reader.ReadFloat(), Limits::min() / 2);
+  EXPECT_EQ(source.reader.ReadFloat(), -3 * Limits::denorm_min());
+  EXPECT_EQ(source.reader.ReadFloat(), Limits::min());
+  EXPECT_EQ(source.reader.ReadFloat(), Limits::min() - Limits::denorm_min())
+      << "the largest denormal";
 }
 
 TEST(ReaderBooleans, OnlyTagNineIsTrue) {

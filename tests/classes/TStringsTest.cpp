@@ -1,5 +1,6 @@
 #include "TStrings.h"
 #include "ListTestSupport.h"
+#include "TCollection.h"
 #include "TReader.h"
 #include "TStream.h"
 #include "TStringList.h"
@@ -60,6 +61,50 @@ private:
   }
   std::vector<Entry> entries_;
 };
+
+// A collection item with lines and a collection of further items, to read a "Strings"
+// list as deep as the reader allows.
+class TLinesItem : public TCollectionItem {
+public:
+  SORVANE_CLASS(TLinesItem, TCollectionItem)
+  SORVANE_PUBLISHED
+  explicit TLinesItem(TCollection& collection)
+      : TCollectionItem(collection),
+        children_(std::make_unique<TCollection>(TCollection::ItemsOf<TLinesItem>())),
+        lines_(std::make_unique<TStringList>()) {}
+
+  TCollection* Children() const { return children_.get(); }
+  void SetChildren(TCollection*) {}
+  TStringList* Lines() const { return lines_.get(); }
+
+private:
+  std::unique_ptr<TCollection> children_;
+  std::unique_ptr<TStringList> lines_;
+};
+
+TPublishedTables TLinesItem::Published() {
+  static const TPropInfo properties[] = {
+      PublishedProperty<&TLinesItem::Children, &TLinesItem::SetChildren>("Children"),
+      PublishedProperty<&TLinesItem::Lines>("Lines"),
+  };
+  return {properties};
+}
+
+// Items nested `levels` collections deep, the innermost with the lines "a".
+void AppendNestedLines(String& bytes, int levels) {
+  bytes += '\x01';
+  if (levels > 1) {
+    bytes += String("\x08"
+                    "Children\x0E");
+    AppendNestedLines(bytes, levels - 1);
+  } else {
+    bytes += String("\x0D"
+                    "Lines.Strings\x01\x06\x01"
+                    "a\0",
+                    19);
+  }
+  bytes += String("\0\0", 2);
+}
 
 std::vector<std::uint8_t> AsBytes(std::string_view text) {
   return std::vector<std::uint8_t>(text.begin(), text.end());
@@ -221,4 +266,18 @@ TEST(TStringsResource, StringsPropertyReplacesTheTextsInOneUpdate) {
   TReader reader(notAList);
   EXPECT_THROW(reader.LoadProperty(list), EReadError);
   EXPECT_EQ(Items(list), (std::vector<String>{"a", "bc"}));
+}
+
+TEST(TStringsResource, TheStringsListIsOneLevelOfNesting) {
+  auto read = [](int collections) {
+    String bytes;
+    AppendNestedLines(bytes, collections);
+    TMemoryStream stream(AsBytes(bytes));
+    TReader reader(stream);
+    TCollection items(TCollection::ItemsOf<TLinesItem>());
+    reader.ReadCollection(items);
+  };
+  EXPECT_NO_THROW(read(TReader::MaxNesting - 1));
+  const String failure = FailureOf<EReadError>([&] { read(TReader::MaxNesting); });
+  EXPECT_TRUE(failure.ends_with("不正なストリーム フォーマット")) << failure;
 }

@@ -64,9 +64,17 @@ TPublishedTables TTestItem::Published() {
   static const TPropInfo properties[] = {
       PublishedProperty<&TTestItem::Caption, &TTestItem::SetCaption>("Caption"),
       PublishedProperty<&TTestItem::Value, &TTestItem::SetValue>("Value"),
+      PublishedProperty<&TTestItem::Partner, &TTestItem::SetPartner>("Partner"),
+      PublishedProperty<&TTestItem::Children, &TTestItem::SetChildren>("Children"),
   };
   return {properties};
 }
+
+TTestItem::TTestItem(TCollection& collection)
+    : TCollectionItem(collection),
+      children_(std::make_unique<TCollection>(TCollection::ItemsOf<TTestItem>())) {}
+
+TTestItem::~TTestItem() = default;
 
 TPublishedTables TTestControl::Published() {
   static const TPropInfo properties[] = {

@@ -60,21 +60,31 @@ private:
   TSet<TTestStyle> style_;
 };
 
+class TTestControl;
+
+// A collection item with a component reference and a collection of its own items.
 class TTestItem : public TCollectionItem {
 public:
   SORVANE_CLASS(TTestItem, TCollectionItem)
   SORVANE_PUBLISHED
-  using TCollectionItem::TCollectionItem;
+  explicit TTestItem(TCollection& collection);
+  ~TTestItem() override;
 
   String Caption() const { return caption_; }
   void SetCaption(const String& caption) { caption_ = caption; }
   int Value() const { return value_; }
   void SetValue(int value) { value_ = value; }
+  TTestControl* Partner() const { return partner_; }
+  void SetPartner(TTestControl* partner) { partner_ = partner; }
+  TCollection* Children() const { return children_.get(); }
+  void SetChildren(TCollection*) {}
 
 private:
   TLiveCount live_;
   String caption_;
   int value_ = 0;
+  TTestControl* partner_ = nullptr;
+  std::unique_ptr<TCollection> children_;
 };
 
 class TTestControl : public TComponent {

@@ -1,11 +1,15 @@
-// Feeds arbitrary bytes to the form reader and loader. Every malformed input must end in
-// one of the model's exceptions; anything else (a crash, a leak, undefined behaviour, an
-// exception of another kind, a test object left alive) is a finding.
+// Feeds arbitrary bytes to the form reader and loader. The first byte chooses how: read into
+// a test form, read a root of the registered class the bytes name (the test form, or a
+// stand-in of one of the player's forms under its real name), or read values one by one.
+// Every malformed input must end in one of the model's exceptions; anything else (a crash,
+// a leak, undefined behaviour, an exception of another kind, a test object left alive) is a
+// finding.
 
 #include "ClassRegistry.h"
 #include "ComponentLookup.h"
 #include "Exception.h"
 #include "Fixups.h"
+#include "FuzzClasses.h"
 #include "TReader.h"
 #include "TestClasses.h"
 
@@ -18,7 +22,7 @@ TComponent* FindNothing(std::string_view) { return nullptr; }
 
 void Prepare() {
   static const bool prepared = [] {
-    RegisterPersistentClass(TTestForm::StaticClassInfo());
+    RegisterFuzzClasses();
     RegisterPersistentClass(TTestBroken::StaticClassInfo());
     RegisterClassAlias(TTestTimer::StaticClassInfo(), "TClock");
     SetGlobalComponentLookup(&FindNothing);
