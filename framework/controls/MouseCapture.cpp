@@ -22,13 +22,17 @@ TControl* CaptureControl() {
   return captureControl;
 }
 
+// A window that holds the capture already keeps it: releasing it first would tell a native
+// control (an edit box selecting with the mouse) that it lost the capture in mid-press.
 void SetCaptureControl(TControl* control) {
   captureControl = nullptr;
-  ReleaseCapture();
-  if (control) {
-    if (HWND window = CaptureWindow(control)) {
-      SetCapture(window);
-      captureControl = control;
-    }
+  HWND window = control ? CaptureWindow(control) : nullptr;
+  if (!window) {
+    ReleaseCapture();
+    return;
   }
+  if (GetCapture() != window) {
+    SetCapture(window);
+  }
+  captureControl = control;
 }

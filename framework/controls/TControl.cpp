@@ -324,23 +324,38 @@ void TControl::GiveText(TWMGetText message) const {
   message.SetResult(static_cast<LRESULT>(count));
 }
 
-void TControl::WMLButtonDown(TWMMouse&) {
+void TControl::DblClick() {
+  if (OnDblClick) {
+    OnDblClick(this);
+  }
+}
+
+// The framework's own work on a press comes first, so that the capture it takes is the one
+// the native procedure finds; the native procedure then sees the press as well.
+void TControl::WMLButtonDown(TWMMouse& message) {
   if (controlStyle_ & csCaptureMouse) {
     SetMouseCapture(true);
   }
   if (controlStyle_ & csClickEvents) {
     IncludeControlState(csClicked);
   }
+  DefaultHandler(message);
 }
 
+// The second press of a double click: the first press already made its click, so this one
+// marks none; the event comes last, after the native procedure.
 void TControl::WMLButtonDblClk(TWMMouse& message) {
-  WMLButtonDown(message);
-  if (OnDblClick) {
-    OnDblClick(this);
+  if (controlStyle_ & csCaptureMouse) {
+    SetMouseCapture(true);
+  }
+  DefaultHandler(message);
+  if (controlStyle_ & csClickEvents) {
+    DblClick();
   }
 }
 
 void TControl::WMLButtonUp(TWMMouse& message) {
+  DefaultHandler(message);
   if (controlStyle_ & csCaptureMouse) {
     SetMouseCapture(false);
   }

@@ -17,7 +17,12 @@
 class TWinControl;
 class TFormLink;
 
-// What a control class is able to do, fixed by its constructor.
+// What a control class is able to do, fixed by its constructor. csClickEvents: the
+// framework's mouse path makes OnClick (a press and a release inside the control) and
+// OnDblClick; csCaptureMouse: the framework holds the mouse between press and release. A
+// control on a standard window class that reports its clicks itself (BN_CLICKED,
+// LBN_SELCHANGE, LBN_DBLCLK, scroll notices) leaves both out and makes its events from those
+// notifications, so one user action gives one event.
 using TControlStyle = std::uint32_t;
 inline constexpr TControlStyle csAcceptsControls = 0x0001;
 inline constexpr TControlStyle csCaptureMouse = 0x0002;
@@ -123,6 +128,8 @@ public:
 
   // Calls OnClick.
   virtual void Click();
+  // Calls OnDblClick.
+  virtual void DblClick();
 
 protected:
   // The base message path: key messages offered to the parent form, mouse messages

@@ -2,6 +2,16 @@
 
 #include "TApplication.h"
 
-void PumpMessages(DWORD milliseconds) {
-  PumpMessagesWith([] { return Application->TakeMessage(); }, milliseconds);
+namespace {
+
+bool TakeApplicationMessage() { return Application->TakeMessage(); }
+
+} // namespace
+
+void PumpMessages(DWORD milliseconds) { PumpMessagesWith(TakeApplicationMessage, milliseconds); }
+
+void PumpPending() { PumpPendingWith(TakeApplicationMessage); }
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD deadline) {
+  return PumpUntilWith(TakeApplicationMessage, condition, deadline);
 }
