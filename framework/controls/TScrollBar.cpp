@@ -4,6 +4,8 @@
 #include "FrameworkMessages.h"
 #include "Messages.h"
 
+#include <imm.h>
+
 #include <algorithm>
 
 SORVANE_ENUM_TYPE(TScrollBarKind, SORVANE_TScrollBarKind)
@@ -117,6 +119,11 @@ void TScrollBar::CreateWnd() {
   info.nPage = static_cast<UINT>(pageSize_);
   SetScrollInfo(window, SB_CTL, &info, FALSE);
   SetScrollPos(window, SB_CTL, position_, TRUE);
+  // A scroll bar takes no text: where the system has double-byte input, its input method is
+  // switched off.
+  if (GetSystemMetrics(SM_DBCSENABLED)) {
+    ImmAssociateContext(window, nullptr);
+  }
 }
 
 void TScrollBar::Change() {

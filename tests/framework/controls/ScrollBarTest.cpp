@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <imm.h>
+
 #include <vector>
 
 // The scroll bar on a form: its range rules, and the notices of the native bar under posted
@@ -236,4 +238,13 @@ TEST_F(ScrollBar, ChangingTheKindTurnsTheBar) {
   int high = 0;
   GetScrollRange(bar->Handle(), SB_CTL, &low, &high);
   EXPECT_EQ(high, 100) << "the new window takes the stored range";
+}
+
+TEST_F(ScrollBar, TakesNoInputMethodWhereTheSystemHasDoubleByteInput) {
+  ASSERT_TRUE(GetSystemMetrics(SM_DBCSENABLED)) << "the tests run in the Japanese locale";
+  HIMC context = ImmGetContext(bar->Handle());
+  EXPECT_EQ(context, nullptr);
+  if (context) {
+    ImmReleaseContext(bar->Handle(), context);
+  }
 }
