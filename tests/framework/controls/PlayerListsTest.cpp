@@ -5,6 +5,7 @@
 #include "TScrollBar.h"
 #include "TestForms.h"
 #include "UserInput.h"
+#include "WindowPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -252,7 +253,7 @@ TEST_F(PlayList, FilesDroppedOnTheListBoxReachTheFormsDropHandler) {
 }
 
 TEST_F(PlayList, TheListIsDrawnLimeOnBlack) {
-  Fill({"■■■■■■", "■■■■■■"});
+  Fill({"■■■■■■", "■■■■■■", "再生リスト.mp3"});
   form->Show();
   PumpPending();
   HWND window = list->Handle();
@@ -268,6 +269,7 @@ TEST_F(PlayList, TheListIsDrawnLimeOnBlack) {
     lime = GetPixel(dc, x, (line.top + line.bottom) / 2) == RGB(0, 255, 0);
   }
   EXPECT_TRUE(lime) << "the text of the first line is lime";
+  EXPECT_TRUE(SaveWindowPicture(window, "PlayList.bmp")) << "the picture is kept in the build tree";
 }
 
 TEST(PlayListDrop, ADropOnAListBoxWhoseFormTakesNoDropsIsStillFinished) {
