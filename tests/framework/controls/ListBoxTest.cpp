@@ -176,6 +176,8 @@ TEST_F(ListBox, MissingEntriesFailWithTheListIndexError) {
     EXPECT_EQ(error.Message(), "リストのインデックスが範囲を超えています (3)");
   }
   EXPECT_THROW(list->Items().ObjectAt(-1), EStringListError);
+  EXPECT_THROW(list->Items().ReplaceAt(-1, "x"), EStringListError);
+  EXPECT_EQ(list->Items().ItemCount(), 3);
   try {
     list->IsSelected(7);
     FAIL() << "no failure";
