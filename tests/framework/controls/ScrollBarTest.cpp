@@ -248,3 +248,19 @@ TEST_F(ScrollBar, TakesNoInputMethodWhereTheSystemHasDoubleByteInput) {
     ImmReleaseContext(bar->Handle(), context);
   }
 }
+
+TEST_F(ScrollBar, ArrowKeysOnTheFocusedBarStepBySmallChange) {
+  bar->SetSmallChange(5);
+  Show();
+  SetForegroundWindow(form->Handle());
+  Click(bar->Handle(), RightShaft());
+  ASSERT_EQ(GetFocus(), bar->Handle());
+  events.steps.clear();
+  PressKey(bar->Handle(), VK_RIGHT);
+  EXPECT_EQ(bar->Position(), 6);
+  ASSERT_FALSE(events.steps.empty());
+  EXPECT_EQ(events.steps.front().code, ScrollLineDown);
+  PressKey(bar->Handle(), VK_HOME);
+  EXPECT_EQ(bar->Position(), 0);
+  EXPECT_EQ(GetFocus(), bar->Handle()) << "the arrows stay with the bar";
+}
