@@ -40,8 +40,8 @@ constexpr TControlStyle frameworkClicks = csClickEvents | csCaptureMouse;
 
 constexpr TScrollBarInc largestStep = 32767;
 
-TScrollBarInc ValidStep(TScrollBarInc value) {
-  return std::clamp<TScrollBarInc>(value, 1, largestStep);
+TScrollBarInc ValidStep(int value) {
+  return static_cast<TScrollBarInc>(std::clamp<int>(value, 1, largestStep));
 }
 
 } // namespace
@@ -99,9 +99,9 @@ void TScrollBar::SetPageSize(int value) {
   }
 }
 
-void TScrollBar::SetSmallChange(TScrollBarInc value) { smallChange_ = ValidStep(value); }
+void TScrollBar::SetSmallChange(int value) { smallChange_ = ValidStep(value); }
 
-void TScrollBar::SetLargeChange(TScrollBarInc value) { largeChange_ = ValidStep(value); }
+void TScrollBar::SetLargeChange(int value) { largeChange_ = ValidStep(value); }
 
 void TScrollBar::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);

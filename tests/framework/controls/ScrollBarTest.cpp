@@ -223,6 +223,8 @@ TEST_F(ScrollBar, StepsStayWithinTheirRange) {
   EXPECT_EQ(bar->LargeChange(), 1);
   bar->SetLargeChange(32767);
   EXPECT_EQ(bar->LargeChange(), 32767);
+  bar->SetSmallChange(40000);
+  EXPECT_EQ(bar->SmallChange(), 32767);
 }
 
 TEST_F(ScrollBar, ChangingTheKindTurnsTheBar) {
