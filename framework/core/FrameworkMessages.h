@@ -28,6 +28,9 @@ inline constexpr UINT XM_RELEASE = XM_BASE + 0x21;
 inline constexpr UINT XM_RECREATEWND = XM_BASE + 0x2D;
 inline constexpr UINT XM_CHILDKEY = XM_BASE + 0x2E;
 inline constexpr UINT XM_DIALOGHANDLE = XM_BASE + 0x31;
+// A control tells its parent that the user or the program changed its value (lParam: the
+// control).
+inline constexpr UINT XM_CHANGED = XM_BASE + 0x37;
 inline constexpr UINT XM_PARENTBIDIMODECHANGED = XM_BASE + 0x3D;
 
 // Notifications that Windows sends to a parent, reflected to the control they concern.
