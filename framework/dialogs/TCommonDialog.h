@@ -58,7 +58,7 @@ protected:
   // message the application window receives is routed to this dialog, and afterwards (also
   // when show raises) the windows are enabled again and the window active before is
   // activated again. Gives what show gives.
-  template <class Show> BOOL RunTaskModal(Show show);
+  template <class Show> bool RunTaskModal(Show show);
 
   virtual void DoShow();
   virtual void DoClose();
@@ -96,7 +96,7 @@ struct TCommonDialog::TTaskModalState {
   std::vector<HWND> disabled;
 };
 
-template <class Show> BOOL TCommonDialog::RunTaskModal(Show show) {
+template <class Show> bool TCommonDialog::RunTaskModal(Show show) {
   const TTaskModalState state = EnterTaskModal();
   TScopeGuard leave([&] { LeaveTaskModal(state); });
   return show();

@@ -93,8 +93,8 @@ bool TOpenDialog::RunDialog() {
   lastError_ = 0;
   running_ = &run;
   TScopeGuard done([this] { running_ = nullptr; });
-  if (!RunTaskModal([&run] { return GetOpenFileNameA(&run.Record()); })) {
-    lastError_ = CommDlgExtendedError();
+  if (!RunTaskModal([this, &run] { return ShowSystemDialog(run.Record()); })) {
+    lastError_ = SystemDialogError();
     ReportFailure();
     return false;
   }
@@ -103,6 +103,12 @@ bool TOpenDialog::RunDialog() {
   filterIndex_ = static_cast<std::int32_t>(run.Record().nFilterIndex);
   return true;
 }
+
+bool TOpenDialog::ShowSystemDialog(OPENFILENAMEA& record) {
+  return GetOpenFileNameA(&record) != FALSE;
+}
+
+DWORD TOpenDialog::SystemDialogError() const { return CommDlgExtendedError(); }
 
 void TOpenDialog::TakeChosenNames(const TOpenRecord& run) {
   fileName_ = AppendReturnedNames(run.Names(), run.NameList(), run.Separator(), selectedFiles_);

@@ -70,6 +70,11 @@ public:
 protected:
   void DeclareExtraProperties(TFiler& filer) override;
 
+  // Shows the system's dialog for record (GetOpenFileNameA); true when the user accepted.
+  virtual bool ShowSystemDialog(OPENFILENAMEA& record);
+  // Why the last ShowSystemDialog gave false (CommDlgExtendedError): 0 for a cancel.
+  virtual DWORD SystemDialogError() const;
+
   virtual bool CanClose();
   virtual void DoFolderChange();
   virtual void DoSelectionChange();

@@ -1,3 +1,4 @@
+#include "BoxWatcher.h"
 #include "DialogDriver.h"
 #include "ExceptionReport.h"
 #include "Messages.h"
@@ -11,6 +12,7 @@
 
 #include <dlgs.h>
 
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -264,38 +266,41 @@ TEST_F(OpenDialogRun, AnInitialDirWithATrailingBackslashIsTrimmed) {
   EXPECT_EQ(dialog->FileName(), folder.PathOf("a.wav"));
 }
 
-TEST_F(OpenDialogRun, DISABLED_NamesBeyondTheBufferAreRefusedWithAMessage) {
-  // 340 names of 200 characters, quoted and spaced: more than the 65519 bytes the names
-  // of a multiple choice may take.
-  std::vector<String> names;
-  for (int index = 0; index < 340; ++index) {
-    names.push_back(std::to_string(1000 + index) + String(192, 'n') + ".wav");
+namespace {
+
+// A dialog whose system dialog fails the way it does when the chosen names do not fit the
+// file buffer: the size it would need in the buffer's first two bytes, and FALSE.
+class TOverfullDialog : public TOpenDialog {
+public:
+  using TOpenDialog::TOpenDialog;
+
+protected:
+  bool ShowSystemDialog(OPENFILENAMEA& record) override {
+    const WORD needed = 0x9000;
+    std::memcpy(record.lpstrFile, &needed, sizeof needed);
+    return false;
   }
-  TempFolder many(names);
-  dialog->SetInitialDir(many.Path());
-  dialog->SetFileName("C:\\before.wav");
-  String boxText;
-  EXPECT_FALSE(Run([&](DialogDriver& user) {
-    HWND frame = user.WaitForDialog();
-    if (!frame) {
-      return;
-    }
-    HWND nameBox = user.Focus();
-    // Select every file of the list, as a user does with Ctrl+A, then press OK.
-    user.Click(FindWindowExA(FindWindowExA(frame, nullptr, "SHELLDLL_DefView", nullptr), nullptr,
-                             "SysListView32", nullptr));
-    user.PressWith(VK_CONTROL, 'A');
-    user.WaitUntil([&] { return GetWindowTextLengthA(nameBox) > 65519; }, "every name chosen");
-    user.Click(GetDlgItem(frame, IDOK));
-    if (HWND box = user.WaitForMessageBox()) {
-      boxText = DialogDriver::TextOf(GetDlgItem(box, 0xFFFF));
-      user.Press(VK_RETURN);
-    }
-  }));
+  DWORD SystemDialogError() const override { return FNERR_BUFFERTOOSMALL; }
+};
+
+} // namespace
+
+TEST(OpenDialogFailure, NamesBeyondTheBufferAreToldAndNothingChanges) {
+  std::unique_ptr<TOverfullDialog, ComponentRelease> dialog{new TOverfullDialog(nullptr)};
+  dialog->SetOptions(playerOptions);
+  dialog->SetFileName("before.wav");
+  dialog->SetFilterIndex(3);
+  BoxWatcher boxes;
+  EXPECT_FALSE(dialog->RunDialog());
   EXPECT_EQ(dialog->LastError(), static_cast<DWORD>(FNERR_BUFFERTOOSMALL));
-  EXPECT_EQ(boxText, WithFinalPeriod(LoadMessage(Msg::InvalidFilename)));
-  EXPECT_EQ(dialog->FileName(), "C:\\before.wav");
+  EXPECT_EQ(dialog->FileName(), "before.wav");
+  EXPECT_EQ(dialog->FilterIndex(), 3);
+  EXPECT_EQ(dialog->Options(), playerOptions);
   EXPECT_EQ(dialog->SelectedFiles()->ItemCount(), 0);
+  const std::vector<SeenBox> seen = boxes.Boxes();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text, WithFinalPeriod(LoadMessage(Msg::InvalidFilename)));
+  EXPECT_EQ(seen[0].caption, Application->Title());
 }
 
 TEST_F(OpenDialogRun, AnOldStyleDialogIsCentredAndShownToo) {
