@@ -15,22 +15,18 @@ TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner) {
   SetBounds(0, 0, 65, 17);
 }
 
-void TCustomLabel::RepaintWith(bool changed) {
-  if (changed) {
+void TCustomLabel::SetAlignment(TAlignment value) {
+  if (alignment_ != value) {
+    alignment_ = value;
     Invalidate();
   }
 }
 
-void TCustomLabel::SetAlignment(TAlignment value) {
-  bool changed = alignment_ != value;
-  alignment_ = value;
-  RepaintWith(changed);
-}
-
 void TCustomLabel::SetLayout(TTextLayout value) {
-  bool changed = layout_ != value;
-  layout_ = value;
-  RepaintWith(changed);
+  if (layout_ != value) {
+    layout_ = value;
+    Invalidate();
+  }
 }
 
 void TCustomLabel::SetShowAccelChar(bool value) {

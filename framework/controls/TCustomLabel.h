@@ -46,7 +46,6 @@ private:
   // Draws the caption in rect with flags, in the disabled look when the label is disabled.
   void DrawLabelText(TCanvas& canvas, RECT& rect, UINT flags);
   UINT TextFlags() const;
-  void RepaintWith(bool changed);
 
   void XMTextChanged(TMessage& message);
   void XMDialogChar(TWMKey& message);

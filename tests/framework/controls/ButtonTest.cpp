@@ -100,3 +100,16 @@ TEST_F(ButtonTest, ADisabledButtonIgnoresItsKeys) {
   EXPECT_TRUE(Press({}, VK_ESCAPE, [&] { return form->Count("CancelButton.Click") == 1; }));
   EXPECT_EQ(form->Count("OkButton.Click"), 0);
 }
+
+TEST_F(ButtonTest, SpaceClicksTheFocusedButtonThroughTheNativeControl) {
+  ClickOn(PlayButton());
+  EXPECT_TRUE(Press({}, VK_SPACE, [&] { return form->Count("PlayButton.Click") == 2; }));
+}
+
+TEST_F(ButtonTest, ALetterClicksTheButtonItAcceleratesUnlessTheFocusedControlTakesLetters) {
+  ClickOn(OkButton());
+  EXPECT_TRUE(Press({}, 'P', [&] { return form->Count("PlayButton.Click") == 1; }));
+  ClickOn(NameEdit());
+  EXPECT_TRUE(Press({}, 'P', [&] { return NameEdit().Text() == "p"; }));
+  EXPECT_EQ(form->Count("PlayButton.Click"), 1) << "the edit box takes the letter";
+}

@@ -159,6 +159,20 @@ TEST_F(FormFixture, ColourAndFontFollowTheParentUntilSetOwn) {
   EXPECT_EQ(sent, form->Edit1->Font().Handle());
 }
 
+TEST_F(FormFixture, ShowHintFollowsTheParentUntilSetOwn) {
+  EXPECT_FALSE(form->Button1->ShowHint());
+  form->SetShowHint(true);
+  EXPECT_TRUE(form->Button1->ShowHint());
+  EXPECT_TRUE(form->Button1->ParentShowHint());
+  form->Edit1->SetShowHint(false);
+  EXPECT_FALSE(form->Edit1->ParentShowHint());
+  form->SetShowHint(false);
+  form->SetShowHint(true);
+  EXPECT_FALSE(form->Edit1->ShowHint()) << "its own setting stays";
+  form->Edit1->SetParentShowHint(true);
+  EXPECT_TRUE(form->Edit1->ShowHint());
+}
+
 TEST_F(FormFixture, FreedChildLeavesTheTabOrder) {
   form->Show();
   form->Button1->Free();

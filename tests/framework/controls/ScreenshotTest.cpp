@@ -72,3 +72,16 @@ TEST_F(ScreenshotTest, ADisabledLabelIsDrawnRaisedInTheSystemColours) {
   EXPECT_GT(picture.CountColor(name, ColorToRGB(clBtnShadow)), 5);
   EXPECT_EQ(picture.CountColor(name, ColorToRGB(clWindowText)), 0);
 }
+
+TEST_F(ScreenshotTest, ATransparentLabelShowsTheFormBehindItsText) {
+  TimeLabel().SetTransparent(true);
+  TimeLabel().SetLayout(tlBottom);
+  form->Repaint();
+  PumpPending();
+  POINT origin = form->ClientOrigin();
+  TBitmap32 picture(form->ClientWidth(), form->ClientHeight());
+  picture.CopyScreen(origin.x, origin.y);
+  RECT time = Inside(TimeLabel());
+  EXPECT_EQ(picture.Pixel(time.left + 2, time.top + 2), ColorToRGB(clBtnFace));
+  EXPECT_GT(picture.CountColor(time, RGB(0, 255, 0)), 40) << "the digits stay";
+}
