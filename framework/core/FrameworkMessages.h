@@ -14,6 +14,7 @@ inline constexpr UINT XM_VISIBLECHANGED = XM_BASE + 0x0B;
 inline constexpr UINT XM_ENABLEDCHANGED = XM_BASE + 0x0C;
 inline constexpr UINT XM_COLORCHANGED = XM_BASE + 0x0D;
 inline constexpr UINT XM_FONTCHANGED = XM_BASE + 0x0E;
+inline constexpr UINT XM_PARENTCTL3DCHANGED = XM_BASE + 0x11;
 inline constexpr UINT XM_TEXTCHANGED = XM_BASE + 0x12;
 inline constexpr UINT XM_MOUSEENTER = XM_BASE + 0x13;
 inline constexpr UINT XM_MOUSELEAVE = XM_BASE + 0x14;
@@ -25,9 +26,11 @@ inline constexpr UINT XM_FOCUSTOP = XM_BASE + 0x1A;
 inline constexpr UINT XM_WANTSPECIALKEY = XM_BASE + 0x1E;
 inline constexpr UINT XM_HOOKWINDOW = XM_BASE + 0x20;
 inline constexpr UINT XM_RELEASE = XM_BASE + 0x21;
+inline constexpr UINT XM_PARENTSHOWHINTCHANGED = XM_BASE + 0x23;
 inline constexpr UINT XM_RECREATEWND = XM_BASE + 0x2D;
 inline constexpr UINT XM_CHILDKEY = XM_BASE + 0x2E;
 inline constexpr UINT XM_DIALOGHANDLE = XM_BASE + 0x31;
+inline constexpr UINT XM_ICONFONTCHANGED = XM_BASE + 0x35;
 inline constexpr UINT XM_PARENTBIDIMODECHANGED = XM_BASE + 0x3D;
 
 // Notifications that Windows sends to a parent, reflected to the control they concern.

@@ -8,6 +8,8 @@
 #include "ThreadWindows.h"
 #include "WindowBinding.h"
 
+#include <algorithm>
+
 namespace {
 
 // A hidden pop-up with a caption, a system menu and a minimize box: what the taskbar button
@@ -83,7 +85,7 @@ void (*StartUpHook)() = nullptr;
 
 TApplication::TApplication(TComponent* owner)
     : TComponent(owner), entry_(BindWndMethod<&TApplication::WndProc>(this)),
-      storedTitle_(InitialTitle()) {
+      storedTitle_(InitialTitle()), outOfMemory_(LoadMessage(Msg::OutOfMemory)) {
   icon_ = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
   CreateHandle();
 }
@@ -175,15 +177,25 @@ void TApplication::UnhookMainWindow(TWindowHook hook) {
 
 void TApplication::WndProc(TMessage& message) {
   try {
-    for (const TWindowHook& hook : windowHooks_) {
-      if (hook.Function(hook.Object, message)) {
-        return;
-      }
+    if (!CallWindowHooks(message)) {
+      Dispatch(message);
     }
-    Dispatch(message);
   } catch (...) {
     ReportCurrentException(this);
   }
+}
+
+bool TApplication::CallWindowHooks(TMessage& message) {
+  // A hook may unhook itself or others, or add hooks, while the list is walked: walk a copy,
+  // and skip a hook removed meanwhile. A hook added meanwhile sees the next message.
+  const std::vector<TWindowHook> hooks = windowHooks_;
+  for (const TWindowHook& hook : hooks) {
+    if (std::find(windowHooks_.begin(), windowHooks_.end(), hook) != windowHooks_.end() &&
+        hook.Function(hook.Object, message)) {
+      return true;
+    }
+  }
+  return false;
 }
 
 void TApplication::DefaultHandler(TMessage& message) {

@@ -62,7 +62,8 @@ public:
   bool Active() const { return active_; }
 
   // Reports the exception being handled (call inside a catch block): EAbort is silent, an
-  // Exception goes to OnException or ShowErrorBox, anything else to the fallback box.
+  // Exception goes to OnException or ShowErrorBox, and so does a failed allocation, as
+  // EOutOfMemory; anything else goes to the fallback box.
   void ReportCurrentException(TObject* sender);
   // The message with its final period, captioned with Title, with the error icon.
   void ShowErrorBox(const Exception& error);
@@ -108,8 +109,11 @@ private:
   void TrackMouseControl();
   bool IsKeyMessage(MSG& message);
   void WndProc(TMessage& message);
+  // Offers message to the window hooks in order; true when one took it.
+  bool CallWindowHooks(TMessage& message);
   HICON AppIcon() const;
   void FocusTopWindow();
+  void ReportException(TObject* sender, const Exception& error);
 
   void WMSetFocus(TWMSetFocus& message);
   void WMEnable(TWMEnable& message);
@@ -144,6 +148,8 @@ private:
   std::vector<HWND> disabledWindows_;
   bool holdsDisabledList_ = false;
   TComponent* mouseControl_ = nullptr;
+  // Made at start-up: reporting that memory ran out must not need memory for its exception.
+  const EOutOfMemory outOfMemory_;
 };
 
 // The application object, made at the framework's start-up.

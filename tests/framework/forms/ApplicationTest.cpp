@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -106,4 +108,66 @@ TEST(Application, QuitChecksCanRefuse) {
   EXPECT_FALSE(QuitChecksAgree());
   QuitChecks().clear();
   EXPECT_TRUE(QuitChecksAgree());
+}
+
+namespace {
+
+constexpr UINT hookedMessage = WM_APP + 7;
+
+// A window hook that notes its calls and may change the hooks while they are walked.
+struct NotingHook {
+  int id = 0;
+  std::vector<int>* calls = nullptr;
+  std::vector<TWindowHook> unhook;
+  std::vector<TWindowHook> hook;
+
+  static bool Run(void* object, TMessage& message) {
+    auto& self = *static_cast<NotingHook*>(object);
+    if (message.Msg == hookedMessage) {
+      self.calls->push_back(self.id);
+      for (const TWindowHook& other : std::exchange(self.unhook, {})) {
+        Application->UnhookMainWindow(other);
+      }
+      for (const TWindowHook& other : std::exchange(self.hook, {})) {
+        Application->HookMainWindow(other);
+      }
+    }
+    return false;
+  }
+  TWindowHook Hook() { return TWindowHook{&NotingHook::Run, this}; }
+};
+
+} // namespace
+
+TEST(Application, WindowHooksMayUnhookAndHookWhileTheyAreWalked) {
+  std::vector<int> calls;
+  NotingHook first{1, &calls, {}, {}};
+  NotingHook second{2, &calls, {}, {}};
+  NotingHook third{3, &calls, {}, {}};
+  NotingHook added{4, &calls, {}, {}};
+  first.unhook = {first.Hook()};
+  second.hook = {added.Hook()};
+  Application->HookMainWindow(first.Hook());
+  Application->HookMainWindow(second.Hook());
+  Application->HookMainWindow(third.Hook());
+  SendMessageA(Application->Handle(), hookedMessage, 0, 0);
+  EXPECT_EQ(calls, (std::vector<int>{1, 2, 3})) << "a hook added meanwhile waits for the next";
+  calls.clear();
+  SendMessageA(Application->Handle(), hookedMessage, 0, 0);
+  EXPECT_EQ(calls, (std::vector<int>{2, 3, 4}));
+  for (NotingHook* hook : {&second, &third, &added}) {
+    Application->UnhookMainWindow(hook->Hook());
+  }
+}
+
+TEST(Application, HookUnhookedByAnEarlierOneIsNotCalled) {
+  std::vector<int> calls;
+  NotingHook first{1, &calls, {}, {}};
+  NotingHook second{2, &calls, {}, {}};
+  first.unhook = {second.Hook()};
+  Application->HookMainWindow(first.Hook());
+  Application->HookMainWindow(second.Hook());
+  SendMessageA(Application->Handle(), hookedMessage, 0, 0);
+  EXPECT_EQ(calls, (std::vector<int>{1}));
+  Application->UnhookMainWindow(first.Hook());
 }
