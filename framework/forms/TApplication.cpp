@@ -5,6 +5,7 @@
 #include "ScopeGuard.h"
 #include "ShiftJis.h"
 #include "TForm.h"
+#include "TScreen.h"
 #include "ThreadWindows.h"
 #include "WindowBinding.h"
 
@@ -61,6 +62,7 @@ SORVANE_MESSAGE_ROWS(TApplication){
     SORVANE_ON(WM_ERASEBKGND, WMEraseBkgnd),
     SORVANE_ON(WM_ENDSESSION, WMEndSession),
     SORVANE_ON(WM_WININICHANGE, WMWinIniChange),
+    SORVANE_ON(WM_FONTCHANGE, WMFontChange),
     SORVANE_ON(WM_ACTIVATEAPP, WMActivateApp),
     SORVANE_ON(WM_QUERYDRAGICON, WMQueryDragIcon),
     SORVANE_ON(WM_SYSCOMMAND, WMSysCommand),
@@ -290,7 +292,19 @@ void TApplication::WMCtlColor(TWMCtlColor& message) {
 }
 
 void TApplication::WMWinIniChange(TWMWinIniChange& message) {
-  SetThreadLocale(LOCALE_USER_DEFAULT);
+  if (UpdateFormatSettings) {
+    SetThreadLocale(LOCALE_USER_DEFAULT);
+  }
+  if (UpdateMetricSettings && Screen) {
+    Screen->UpdateMetrics();
+  }
+  DefaultHandler(message);
+}
+
+void TApplication::WMFontChange(TWMNoParams& message) {
+  if (Screen) {
+    Screen->ResetFonts();
+  }
   DefaultHandler(message);
 }
 

@@ -89,6 +89,9 @@ public:
   void FormDestroyed(TCustomForm* form);
 
   bool AutoShowMainForm = true;
+  // Whether WM_WININICHANGE refreshes the thread's locale formats and the screen's settings.
+  bool UpdateFormatSettings = true;
+  bool UpdateMetricSettings = true;
   HWND DialogHandle = nullptr;
   TEvent<TObject*, const Exception&> OnException;
   TEvent<TObject*, bool&> OnIdle;
@@ -122,6 +125,7 @@ private:
   void WMEraseBkgnd(TWMEraseBkgnd& message);
   void WMEndSession(TWMEndSession& message);
   void WMWinIniChange(TWMWinIniChange& message);
+  void WMFontChange(TWMNoParams& message);
   void WMActivateApp(TWMActivateApp& message);
   void WMQueryDragIcon(TWMNoParams& message);
   void WMSysCommand(TWMSysCommand& message);

@@ -2,10 +2,12 @@
 #include "BoxWatcher.h"
 #include "Exception.h"
 #include "TApplication.h"
+#include "TScreen.h"
 #include "WindowBinding.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -170,4 +172,26 @@ TEST(Application, HookUnhookedByAnEarlierOneIsNotCalled) {
   SendMessageA(Application->Handle(), hookedMessage, 0, 0);
   EXPECT_EQ(calls, (std::vector<int>{1}));
   Application->UnhookMainWindow(first.Hook());
+}
+
+TEST(Application, SettingChangeRefreshesTheLocaleFormatsUnlessTurnedOff) {
+  const LCID user = GetUserDefaultLCID();
+  const LCID other = user == 0x409 ? 0x411 : 0x409;
+  SetThreadLocale(other);
+  SendMessageA(Application->Handle(), WM_WININICHANGE, 0, 0);
+  EXPECT_EQ(GetThreadLocale(), user);
+  Application->UpdateFormatSettings = false;
+  SetThreadLocale(other);
+  SendMessageA(Application->Handle(), WM_WININICHANGE, 0, 0);
+  EXPECT_EQ(GetThreadLocale(), other);
+  Application->UpdateFormatSettings = true;
+  SetThreadLocale(user);
+}
+
+TEST(Application, FontChangeMakesTheScreenReadItsFontListAgain) {
+  std::vector<String> before = Screen->Fonts();
+  ASSERT_FALSE(before.empty());
+  EXPECT_TRUE(std::is_sorted(before.begin(), before.end()));
+  SendMessageA(Application->Handle(), WM_FONTCHANGE, 0, 0);
+  EXPECT_EQ(Screen->Fonts(), before) << "read again, the same fonts are there";
 }
