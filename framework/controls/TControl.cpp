@@ -60,10 +60,14 @@ TControl::~TControl() {
 }
 
 void TControl::StoreBounds(int left, int top, int width, int height) {
+  const bool moved = left != left_ || top != top_ || width != width_ || height != height_;
   left_ = left;
   top_ = top;
   width_ = width;
   height_ = height;
+  if (moved && parent_) {
+    parent_->Realign();
+  }
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -137,6 +141,9 @@ void TControl::SetVisible(bool value) {
   VisibleChanging();
   visible_ = value;
   Deliver(XM_VISIBLECHANGED, value);
+  if (parent_) {
+    parent_->Realign();
+  }
 }
 
 void TControl::Show() {
@@ -238,12 +245,16 @@ void TControl::ColorChanged() { Invalidate(); }
 
 void TControl::AttachParent(TComponent* parent) { SetParent(dynamic_cast<TWinControl*>(parent)); }
 
-void TControl::FinishLoading() {
-  TComponent::FinishLoading();
+void TControl::ReadOwnData(TReader& reader) {
+  TComponent::ReadOwnData(reader);
   if (parent_) {
+    // Right after the control's own data, so that what is read later (siblings, the form's
+    // scaling) already sees the font and colour it takes from its parent.
     Deliver(XM_PARENTCOLORCHANGED);
     Deliver(XM_PARENTFONTCHANGED);
     Deliver(XM_PARENTSHOWHINTCHANGED);
+    Deliver(XM_ICONFONTCHANGED);
+    Deliver(XM_PARENTBIDIMODECHANGED);
   }
 }
 

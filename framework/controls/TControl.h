@@ -161,7 +161,9 @@ protected:
   // Fits the size to the contents, for controls that size themselves; called once the
   // window exists. The base keeps its size.
   virtual void AdjustSize() {}
-  void FinishLoading() override;
+  // Reads the control's data, then tells it that its parent's colour, font, hint setting,
+  // icon font and reading order apply.
+  void ReadOwnData(TReader& reader) override;
   // The loader places a control in the windowed control it was read inside.
   void AttachParent(TComponent* parent) override;
 

@@ -6,8 +6,11 @@
 #include "FormLink.h"
 #include "FrameworkMessages.h"
 #include "MouseCapture.h"
+#include "ScopeGuard.h"
+#include "TemporaryChange.h"
 
 #include <algorithm>
+#include <utility>
 
 TPublishedTables TWinControl::Published() {
   static const TPropInfo properties[] = {
@@ -29,6 +32,7 @@ SORVANE_MESSAGE_ROWS(TWinControl){
     SORVANE_ON(WM_WINDOWPOSCHANGED, WMWindowPosChanged),
     SORVANE_ON(WM_NCDESTROY, WMNCDestroy),
     SORVANE_ON(WM_SETFOCUS, WMSetFocus),
+    SORVANE_ON(WM_KILLFOCUS, WMKillFocus),
     SORVANE_ON(WM_CANCELMODE, WMCancelMode),
     SORVANE_ON(WM_COMMAND, WMCommand),
     SORVANE_ON(WM_HSCROLL, WMScroll),
@@ -80,8 +84,38 @@ TWinControl::~TWinControl() {
   } catch (...) {
     ReportEscapedException(this);
   }
+  DestroyChildControls();
+}
+
+void TWinControl::DestroyChildControls() {
   while (!controls_.empty()) {
     controls_.back()->Free();
+  }
+}
+
+void TWinControl::DisableAlign() { ++alignSuspended_; }
+
+void TWinControl::EnableAlign() {
+  if (--alignSuspended_ == 0 && std::exchange(alignPending_, false)) {
+    Realign();
+  }
+}
+
+void TWinControl::Realign() {
+  if (alignSuspended_ > 0) {
+    alignPending_ = true;
+    return;
+  }
+  AlignControls();
+}
+
+void TWinControl::ReadOwnData(TReader& reader) {
+  DisableAlign();
+  TScopeGuard resume([this] { EnableAlign(); });
+  TControl::ReadOwnData(reader);
+  FixupTabList();
+  if (Parent()) {
+    Deliver(XM_PARENTCTL3DCHANGED);
   }
 }
 
@@ -107,6 +141,7 @@ void TWinControl::InsertControl(TControl* control) {
     control->Deliver(XM_PARENTSHOWHINTCHANGED);
   }
   control->Invalidate();
+  Realign();
 }
 
 void TWinControl::RemoveControl(TControl* control) {
@@ -124,6 +159,7 @@ void TWinControl::RemoveControl(TControl* control) {
   }
   std::erase(controls_, control);
   control->SetParentSilently(nullptr);
+  Realign();
 }
 
 TControl* TWinControl::ControlAtPos(POINT point, bool allowDisabled) const {
@@ -308,6 +344,17 @@ void TWinControl::WMSetFocus(TWMSetFocus& message) {
   if (form) {
     NoteFocusMove(*form);
   }
+}
+
+void TWinControl::WMKillFocus(TWMKillFocus& message) {
+  if (!focusing_) {
+    DefaultHandler(message);
+  }
+}
+
+void TWinControl::MoveFocusTo(HWND window) {
+  TTemporaryChange focusing(focusing_, true);
+  ::SetFocus(window);
 }
 
 void TWinControl::WMCancelMode(TWMNoParams& message) {

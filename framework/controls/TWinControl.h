@@ -72,6 +72,18 @@ public:
   // of their own, by multiplier / divisor.
   void ScaleControls(int multiplier, int divisor);
 
+  // Aligning the children (for a scrolling control: computing its scroll ranges from them) is
+  // suspended from DisableAlign to the matching EnableAlign, and done then if it was asked
+  // for meanwhile.
+  void DisableAlign();
+  void EnableAlign();
+  // Asks for the children to be aligned: at once, or when aligning is resumed.
+  void Realign();
+
+  // Reads the control with aligning suspended, then puts its children into the tab order
+  // they were read with and tells it that its parent's 3-D look applies.
+  void ReadOwnData(TReader& reader) override;
+
   // Destroys the window and makes a new one with the current creation parameters; the text,
   // the showing state and the focus are kept.
   void RecreateWnd();
@@ -136,11 +148,20 @@ protected:
   void XMFocusChanged(TMessage& message);
   void FontChanged() override;
   void ColorChanged() override;
-  void FinishLoading() override;
+  // Sets the focus to window as this control's own move: the WM_KILLFOCUS this control gets
+  // meanwhile is dropped.
+  void MoveFocusTo(HWND window);
+  void WMKillFocus(TWMKillFocus& message);
+  // Frees the child controls that are left, last placed first.
+  void DestroyChildControls();
+  // What aligning does; the base has nothing to align.
+  virtual void AlignControls() {}
   TComponent* ParentForChildren() override { return this; }
 
 private:
   void BindWindow(HWND window);
+  // Orders the children read from a resource by the tab order each was read with.
+  void FixupTabList();
   void RegisterWindowClass(TCreateParams& params);
   HWND ResolveParentWindow(const TCreateParams& params) const;
   void PlaceInZOrder();
@@ -184,6 +205,9 @@ private:
   std::vector<TControl*> controls_;
   std::vector<TWinControl*> tabList_;
   int loadedTabOrder_ = -1;
+  int alignSuspended_ = 0;
+  bool alignPending_ = false;
+  bool focusing_ = false;
   bool showing_ = false;
   bool tabStop_ = false;
   bool ctl3D_ = true;

@@ -24,7 +24,7 @@ void TWinControl::SetFocus() {
   if (TFormLink* form = HostForm()) {
     form->FocusControl(this);
   } else if (Showing()) {
-    ::SetFocus(Handle());
+    MoveFocusTo(Handle());
   }
 }
 
@@ -50,11 +50,19 @@ void TWinControl::SetTabOrder(int value) {
   list.insert(list.begin() + static_cast<std::ptrdiff_t>(index), this);
 }
 
-void TWinControl::FinishLoading() {
-  TControl::FinishLoading();
-  if (loadedTabOrder_ >= 0) {
-    SetTabOrder(loadedTabOrder_);
-    loadedTabOrder_ = -1;
+void TWinControl::FixupTabList() {
+  std::vector<TWinControl*> read;
+  for (TWinControl* child : tabList_) {
+    if (child->loadedTabOrder_ >= 0) {
+      read.push_back(child);
+    }
+  }
+  std::stable_sort(read.begin(), read.end(), [](const TWinControl* a, const TWinControl* b) {
+    return a->loadedTabOrder_ < b->loadedTabOrder_;
+  });
+  for (TWinControl* child : read) {
+    child->SetTabOrder(child->loadedTabOrder_);
+    child->loadedTabOrder_ = -1;
   }
 }
 

@@ -18,6 +18,7 @@ inline constexpr UINT XM_VISIBLECHANGED = XM_BASE + 0x0B;
 inline constexpr UINT XM_ENABLEDCHANGED = XM_BASE + 0x0C;
 inline constexpr UINT XM_COLORCHANGED = XM_BASE + 0x0D;
 inline constexpr UINT XM_FONTCHANGED = XM_BASE + 0x0E;
+inline constexpr UINT XM_PARENTCTL3DCHANGED = XM_BASE + 0x11;
 inline constexpr UINT XM_TEXTCHANGED = XM_BASE + 0x12;
 inline constexpr UINT XM_MOUSEENTER = XM_BASE + 0x13;
 inline constexpr UINT XM_MOUSELEAVE = XM_BASE + 0x14;
@@ -27,13 +28,14 @@ inline constexpr UINT XM_APPSYSCOMMAND = XM_BASE + 0x17;
 inline constexpr UINT XM_SHOWINGCHANGED = XM_BASE + 0x19;
 inline constexpr UINT XM_FOCUSTOP = XM_BASE + 0x1A;
 inline constexpr UINT XM_WANTSPECIALKEY = XM_BASE + 0x1E;
-inline constexpr UINT XM_SHOWHINTCHANGED = XM_BASE + 0x27;
-inline constexpr UINT XM_PARENTSHOWHINTCHANGED = XM_BASE + 0x28;
 inline constexpr UINT XM_HOOKWINDOW = XM_BASE + 0x20;
 inline constexpr UINT XM_RELEASE = XM_BASE + 0x21;
+inline constexpr UINT XM_PARENTSHOWHINTCHANGED = XM_BASE + 0x23;
+inline constexpr UINT XM_SHOWHINTCHANGED = XM_BASE + 0x27;
 inline constexpr UINT XM_RECREATEWND = XM_BASE + 0x2D;
 inline constexpr UINT XM_CHILDKEY = XM_BASE + 0x2E;
 inline constexpr UINT XM_DIALOGHANDLE = XM_BASE + 0x31;
+inline constexpr UINT XM_ICONFONTCHANGED = XM_BASE + 0x35;
 // A control tells its parent that the user or the program changed its value (lParam: the
 // control).
 inline constexpr UINT XM_CHANGED = XM_BASE + 0x37;

@@ -5,8 +5,11 @@
 #include "ScopeGuard.h"
 #include "ShiftJis.h"
 #include "TForm.h"
+#include "TScreen.h"
 #include "ThreadWindows.h"
 #include "WindowBinding.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -59,6 +62,7 @@ SORVANE_MESSAGE_ROWS(TApplication){
     SORVANE_ON(WM_ERASEBKGND, WMEraseBkgnd),
     SORVANE_ON(WM_ENDSESSION, WMEndSession),
     SORVANE_ON(WM_WININICHANGE, WMWinIniChange),
+    SORVANE_ON(WM_FONTCHANGE, WMFontChange),
     SORVANE_ON(WM_ACTIVATEAPP, WMActivateApp),
     SORVANE_ON(WM_QUERYDRAGICON, WMQueryDragIcon),
     SORVANE_ON(WM_SYSCOMMAND, WMSysCommand),
@@ -83,7 +87,7 @@ void (*StartUpHook)() = nullptr;
 
 TApplication::TApplication(TComponent* owner)
     : TComponent(owner), entry_(BindWndMethod<&TApplication::WndProc>(this)),
-      storedTitle_(InitialTitle()) {
+      storedTitle_(InitialTitle()), outOfMemory_(LoadMessage(Msg::OutOfMemory)) {
   icon_ = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
   CreateHandle();
 }
@@ -175,15 +179,25 @@ void TApplication::UnhookMainWindow(TWindowHook hook) {
 
 void TApplication::WndProc(TMessage& message) {
   try {
-    for (const TWindowHook& hook : windowHooks_) {
-      if (hook.Function(hook.Object, message)) {
-        return;
-      }
+    if (!CallWindowHooks(message)) {
+      Dispatch(message);
     }
-    Dispatch(message);
   } catch (...) {
     ReportCurrentException(this);
   }
+}
+
+bool TApplication::CallWindowHooks(TMessage& message) {
+  // A hook may unhook itself or others, or add hooks, while the list is walked: walk a copy,
+  // and skip a hook removed meanwhile. A hook added meanwhile sees the next message.
+  const std::vector<TWindowHook> hooks = windowHooks_;
+  for (const TWindowHook& hook : hooks) {
+    if (std::find(windowHooks_.begin(), windowHooks_.end(), hook) != windowHooks_.end() &&
+        hook.Function(hook.Object, message)) {
+      return true;
+    }
+  }
+  return false;
 }
 
 void TApplication::DefaultHandler(TMessage& message) {
@@ -278,7 +292,19 @@ void TApplication::WMCtlColor(TWMCtlColor& message) {
 }
 
 void TApplication::WMWinIniChange(TWMWinIniChange& message) {
-  SetThreadLocale(LOCALE_USER_DEFAULT);
+  if (UpdateFormatSettings) {
+    SetThreadLocale(LOCALE_USER_DEFAULT);
+  }
+  if (UpdateMetricSettings && Screen) {
+    Screen->UpdateMetrics();
+  }
+  DefaultHandler(message);
+}
+
+void TApplication::WMFontChange(TWMNoParams& message) {
+  if (Screen) {
+    Screen->ResetFonts();
+  }
   DefaultHandler(message);
 }
 

@@ -63,7 +63,8 @@ public:
   bool Active() const { return active_; }
 
   // Reports the exception being handled (call inside a catch block): EAbort is silent, an
-  // Exception goes to OnException or ShowErrorBox, anything else to the fallback box.
+  // Exception goes to OnException or ShowErrorBox, and so does a failed allocation, as
+  // EOutOfMemory; anything else goes to the fallback box.
   void ReportCurrentException(TObject* sender);
   // The message with its final period, captioned with Title, with the error icon.
   void ShowErrorBox(const Exception& error);
@@ -95,6 +96,9 @@ public:
   bool AutoShowMainForm = true;
   // The help file the program's help topics are shown from; none by default.
   String HelpFile;
+  // Whether WM_WININICHANGE refreshes the thread's locale formats and the screen's settings.
+  bool UpdateFormatSettings = true;
+  bool UpdateMetricSettings = true;
   HWND DialogHandle = nullptr;
   TEvent<TObject*, const Exception&> OnException;
   TEvent<TObject*, bool&> OnIdle;
@@ -115,8 +119,11 @@ private:
   void TrackMouseControl();
   bool IsKeyMessage(MSG& message);
   void WndProc(TMessage& message);
+  // Offers message to the window hooks in order; true when one took it.
+  bool CallWindowHooks(TMessage& message);
   HICON AppIcon() const;
   void FocusTopWindow();
+  void ReportException(TObject* sender, const Exception& error);
 
   void WMSetFocus(TWMSetFocus& message);
   void WMEnable(TWMEnable& message);
@@ -125,6 +132,7 @@ private:
   void WMEraseBkgnd(TWMEraseBkgnd& message);
   void WMEndSession(TWMEndSession& message);
   void WMWinIniChange(TWMWinIniChange& message);
+  void WMFontChange(TWMNoParams& message);
   void WMActivateApp(TWMActivateApp& message);
   void WMQueryDragIcon(TWMNoParams& message);
   void WMSysCommand(TWMSysCommand& message);
@@ -151,6 +159,8 @@ private:
   std::vector<HWND> disabledWindows_;
   bool holdsDisabledList_ = false;
   TComponent* mouseControl_ = nullptr;
+  // Made at start-up: reporting that memory ran out must not need memory for its exception.
+  const EOutOfMemory outOfMemory_;
 };
 
 // The application object, made at the framework's start-up.

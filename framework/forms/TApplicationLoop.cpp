@@ -1,5 +1,6 @@
 #include "TApplication.h"
 
+#include "FaultTranslation.h"
 #include "FrameworkMessages.h"
 #include "MouseCapture.h"
 #include "TForm.h"
@@ -70,6 +71,7 @@ void TApplication::RunLoop() {
 }
 
 void TApplication::StepLoop() {
+  TFaultScope faults;
   try {
     if (!TakeMessage()) {
       WaitIdle();
@@ -144,17 +146,19 @@ void TApplication::TrackMouseControl() {
   if (control == mouseControl_) {
     return;
   }
+  // While a control has the capture, only that control hears of the mouse leaving or
+  // entering it; the control under the mouse is remembered all the same.
   TControl* capture = CaptureControl();
-  if (capture && capture != control) {
-    return;
-  }
-  if (auto* old = dynamic_cast<TControl*>(mouseControl_)) {
+  auto* old = dynamic_cast<TControl*>(mouseControl_);
+  if (old && (!capture || capture == old)) {
     old->Deliver(XM_MOUSELEAVE);
   }
   mouseControl_ = control;
   if (control) {
     control->FreeNotification(this);
-    control->Deliver(XM_MOUSEENTER);
+    if (!capture || capture == control) {
+      control->Deliver(XM_MOUSEENTER);
+    }
   }
 }
 

@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <new>
 #include <typeinfo>
 
 // Reporting exceptions that escaped handlers, and message boxes.
@@ -61,15 +62,21 @@ void TApplication::ReportCurrentException(TObject* sender) {
     throw;
   } catch (const EAbort&) {
   } catch (const Exception& error) {
-    if (OnException) {
-      OnException(sender, error);
-    } else {
-      ShowErrorBox(error);
-    }
+    ReportException(sender, error);
+  } catch (const std::bad_alloc&) {
+    ReportException(sender, outOfMemory_);
   } catch (const std::exception& error) {
     ShowFallbackBox(DemangledName(typeid(error)), String());
   } catch (...) {
     ShowFallbackBox(String(), String());
+  }
+}
+
+void TApplication::ReportException(TObject* sender, const Exception& error) {
+  if (OnException) {
+    OnException(sender, error);
+  } else {
+    ShowErrorBox(error);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "EventFiring.h"
 #include "ExceptionReport.h"
+#include "FormFrame.h"
 #include "Format.h"
 #include "FrameworkMessages.h"
 #include "Messages.h"
@@ -60,6 +61,9 @@ TCustomForm::~TCustomForm() {
   if (Screen) {
     Screen->RemoveForm(this);
   }
+  // The child controls go while the form is still the main form and its name space is still
+  // locked, as the owned components did before.
+  DestroyChildControls();
   if (Application) {
     Application->FormDestroyed(this);
     Application->UpdateTaskbarButton();
@@ -133,16 +137,34 @@ void TCustomForm::ReadOwnData(TReader& reader) {
   pixelsPerInch_ = 0;
   oldCreateOrder_ = false;
   TScrollingWinControl::ReadOwnData(reader);
+  KeepDesignedClientSize();
   int resourcePpi = pixelsPerInch_;
   pixelsPerInch_ = screenPpi;
-  if (resourcePpi > 0 && textHeight_ > 0 && resourcePpi != screenPpi) {
+  if (resourcePpi > 0 && textHeight_ > 0) {
     ScaleToScreen(resourcePpi, screenPpi);
   }
   Deliver(XM_PARENTBIDIMODECHANGED);
 }
 
+void TCustomForm::KeepDesignedClientSize() {
+  if (Parent() || ParentWindow()) {
+    return;
+  }
+  SIZE frame = FrameExtent(borderStyle_, HasMenuBar(), designFrameMetrics);
+  if (storedClientWidth_ <= 0) {
+    storedClientWidth_ = Width() - frame.cx;
+  }
+  if (storedClientHeight_ <= 0) {
+    storedClientHeight_ = Height() - frame.cy;
+  }
+}
+
 void TCustomForm::ScaleToScreen(int resourcePpi, int screenPpi) {
-  Font().SetHeight(MulDiv(Font().Height(), screenPpi, resourcePpi));
+  if (resourcePpi != screenPpi) {
+    Font().SetHeight(MulDiv(Font().Height(), screenPpi, resourcePpi));
+  }
+  // Measured even at the screen's own resolution: the font the resource names may have other
+  // metrics here than where the form was designed.
   int newTextHeight = TextHeightOf(Font());
   if (newTextHeight == textHeight_) {
     return;
@@ -243,7 +265,7 @@ void TCustomForm::WMActivate(TWMActivate& message) {
     Screen->SetActive(this, activeControl_);
   }
   if (activeControl_ && activeControl_->HandleAllocated()) {
-    ::SetFocus(activeControl_->Handle());
+    MoveFocusTo(activeControl_->Handle());
   }
   Deliver(XM_ACTIVATE);
 }
@@ -254,13 +276,13 @@ void TCustomForm::WMSetFocus(TWMSetFocus& message) {
   }
   DefaultHandler(message);
   if (activeControl_ && activeControl_->HandleAllocated()) {
-    ::SetFocus(activeControl_->Handle());
+    MoveFocusTo(activeControl_->Handle());
   }
 }
 
 void TCustomForm::WMKillFocus(TWMKillFocus& message) {
   if (!focusNoticesSuspended_) {
-    DefaultHandler(message);
+    TScrollingWinControl::WMKillFocus(message);
   }
 }
 
@@ -328,7 +350,7 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
   }
   activeControl_ = control;
   if (active_ && control && control->HandleAllocated()) {
-    ::SetFocus(control->Handle());
+    MoveFocusTo(control->Handle());
   }
 }
 
@@ -348,8 +370,19 @@ void TCustomForm::FocusControl(TWinControl* control) {
   }
   activeControl_ = control;
   if (control->Showing()) {
-    ::SetFocus(control->Handle());
+    MoveFocusTo(control->Handle());
   }
+}
+
+void TCustomForm::SetFocus() {
+  if (active_) {
+    return;
+  }
+  if (!Visible() || !Enabled()) {
+    throw EInvalidOperation(LoadMessage(Msg::CannotFocus));
+  }
+  TWinControl* target = activeControl_ ? activeControl_ : this;
+  MoveFocusTo(target->Handle());
 }
 
 bool TCustomForm::WantChildKey(TControl&, TMessage&) { return false; }

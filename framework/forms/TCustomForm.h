@@ -43,6 +43,9 @@ public:
   TWinControl& FormControl() override { return *this; }
   // Forms take no key of their controls themselves.
   bool WantChildKey(TControl& child, TMessage& message) override;
+  // Focuses the form, unless it is active already: its active control, else its own window.
+  // A hidden or disabled form cannot take the focus (EInvalidOperation).
+  void SetFocus() override;
   bool SetFocusedControl(TWinControl* control) override;
   void FocusControl(TWinControl* control) override;
   // The form's shortcut check: OnShortCut, then the menu.
@@ -109,6 +112,8 @@ protected:
   virtual bool MenuCommand(TWMCommand& message);
   // Puts the form's menu on its new window (WM_NCCREATE); a form without a menu has none.
   virtual void AttachMenu() {}
+  // Whether the form's window has a menu bar; a form without a menu has none.
+  virtual bool HasMenuBar() const { return false; }
   virtual bool MenuShortCut(TWMKey& message);
 
   void BeforeDestruction() override;
@@ -127,6 +132,10 @@ private:
   // Scales the font from the resource's resolution to the screen's and, when the height of
   // the text "0" changes with it, the child controls and the stored client size as well.
   void ScaleToScreen(int resourcePpi, int screenPpi);
+  // A resource that gives the outer size means the client area it leaves inside the frame
+  // the resources were laid out with; that client size is kept on any desktop, so the
+  // controls fit however large the frame is here.
+  void KeepDesignedClientSize();
   // The window styles of BorderStyle; gives the border icons that style leaves.
   TBorderIcons ApplyBorderStyle(TCreateParams& params, bool topLevel) const;
   void ApplyBorderIcons(TCreateParams& params, TBorderIcons icons) const;

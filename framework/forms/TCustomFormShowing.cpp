@@ -161,7 +161,12 @@ void TCustomForm::ApplyPosition() {
     CenterOn(reference && reference != this ? reference->BoundsRect() : screen);
     MoveToMonitor();
     break;
-  default:
+  case poDefault:
+  case poDefaultPosOnly:
+  case poDefaultSizeOnly:
+    // The window system chose the place when the window was made; it is kept from now on.
+    break;
+  case poDesigned:
     return;
   }
   position_ = poDesigned;

@@ -9,6 +9,30 @@ TScreen* Screen = nullptr;
 
 TScreen::TScreen(TComponent* owner) : TComponent(owner), pixelsPerInch_(ScreenPixelsPerInch()) {}
 
+void TScreen::UpdateMetrics() { pixelsPerInch_ = ScreenPixelsPerInch(); }
+
+namespace {
+
+int CALLBACK AddFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM list) {
+  reinterpret_cast<std::vector<String>*>(list)->emplace_back(font->lfFaceName);
+  return 1;
+}
+
+} // namespace
+
+const std::vector<String>& TScreen::Fonts() {
+  if (fonts_.empty()) {
+    LOGFONTA all{};
+    all.lfCharSet = DEFAULT_CHARSET;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExA(screen, &all, AddFace, reinterpret_cast<LPARAM>(&fonts_), 0);
+    ReleaseDC(nullptr, screen);
+    std::sort(fonts_.begin(), fonts_.end());
+    fonts_.erase(std::unique(fonts_.begin(), fonts_.end()), fonts_.end());
+  }
+  return fonts_;
+}
+
 TCustomForm* TScreen::CustomForms(int index) const {
   return customForms_.at(static_cast<std::size_t>(index));
 }

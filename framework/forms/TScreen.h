@@ -27,6 +27,12 @@ public:
   TForm* ActiveForm() const { return activeForm_; }
   TWinControl* ActiveControl() const { return activeControl_; }
   int PixelsPerInch() const { return pixelsPerInch_; }
+  // Reads the screen's settings again (WM_WININICHANGE).
+  void UpdateMetrics();
+  // The face names of the fonts installed, sorted; read when first asked for after a change.
+  const std::vector<String>& Fonts();
+  // Forgets the font list (WM_FONTCHANGE), so the next Fonts() reads it again.
+  void ResetFonts() { fonts_.clear(); }
   int Width() const;
   int Height() const;
 
@@ -43,6 +49,7 @@ private:
   TForm* activeForm_ = nullptr;
   TWinControl* activeControl_ = nullptr;
   int pixelsPerInch_ = defaultPixelsPerInch;
+  std::vector<String> fonts_;
 };
 
 extern TScreen* Screen;

@@ -87,8 +87,7 @@ TEST_F(FormFixture, ControlWithoutWindowPaintsOnItsParent) {
   box->SetParent(form.get());
   form->Show();
   UpdateWindow(form->Handle());
-  PumpMessages(50);
-  EXPECT_GT(box->paints, 0);
+  EXPECT_TRUE(PumpUntil([&] { return box->paints > 0; }));
   HDC dc = GetDC(form->Handle());
   EXPECT_EQ(GetPixel(dc, 160, 20), RGB(255, 0, 0));
   ReleaseDC(form->Handle(), dc);
@@ -188,7 +187,7 @@ TEST_F(FormFixture, IdleTurnTellsControlsTheMouseEnteredAndLeft) {
   box->SetBounds(150, 10, 40, 30);
   box->SetParent(form.get());
   form->Show();
-  PumpMessages(50);
+  PumpPending();
   POINT inside = box->ClientToScreen(POINT{5, 5});
   SetCursorPos(inside.x, inside.y);
   IdleOnce();
@@ -197,4 +196,39 @@ TEST_F(FormFixture, IdleTurnTellsControlsTheMouseEnteredAndLeft) {
   SetCursorPos(outside.x, outside.y);
   IdleOnce();
   EXPECT_EQ(box->leaves, 1);
+}
+
+namespace {
+
+void PutMouseOn(const TControl& control) {
+  POINT center = control.ClientToScreen(POINT{control.Width() / 2, control.Height() / 2});
+  SetCursorPos(center.x, center.y);
+}
+
+} // namespace
+
+TEST_F(FormFixture, ControlUnderTheMouseIsFollowedWhileAnotherHasTheCapture) {
+  auto* first = new TMouseBox(form.get());
+  first->SetBounds(150, 20, 60, 40);
+  first->SetParent(form.get());
+  auto* second = new TMouseBox(form.get());
+  second->SetBounds(150, 90, 60, 40);
+  second->SetParent(form.get());
+  form->Show();
+  PumpPending();
+  PutMouseOn(*first);
+  IdleOnce();
+  ASSERT_EQ(first->enters, 1);
+  first->SetMouseCapture(true);
+  PutMouseOn(*second);
+  IdleOnce();
+  EXPECT_EQ(first->leaves, 1) << "the capturing control hears that the mouse left it";
+  EXPECT_EQ(second->enters, 0) << "no other control hears of the mouse while one has the capture";
+  first->SetMouseCapture(false);
+  IdleOnce();
+  EXPECT_EQ(second->enters, 0) << "the mouse was already known to be there";
+  PutMouseOn(*first);
+  IdleOnce();
+  EXPECT_EQ(second->leaves, 1);
+  EXPECT_EQ(first->enters, 2);
 }

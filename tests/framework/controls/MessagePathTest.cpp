@@ -153,12 +153,12 @@ TEST(Dispatch, KeyDownHandlerSettingKeyToZeroSuppressesTheControl) {
   SendMessageA(edit, EM_SETSEL, 0, 0);
   form->swallowKeys = true;
   PostMessageA(edit, WM_KEYDOWN, VK_DELETE, 0x01530001);
-  PumpMessages(100);
+  PumpPending();
   EXPECT_EQ(form->keyDowns, 1);
   EXPECT_EQ(form->Edit1->Text(), "abc");
   form->swallowKeys = false;
   PostMessageA(edit, WM_KEYDOWN, VK_DELETE, 0x01530001);
-  PumpMessages(100);
+  PumpPending();
   EXPECT_EQ(form->keyDowns, 2);
   EXPECT_EQ(form->Edit1->Text(), "bc");
 }
@@ -168,11 +168,10 @@ TEST(Dispatch, TabMovesTheFocusToTheNextTabStop) {
   form->Show();
   SetForegroundWindow(form->Handle());
   SetFocus(form->Button1->Handle());
-  PumpMessages(50);
+  PumpPending();
   ASSERT_EQ(GetFocus(), form->Button1->Handle());
   PostMessageA(form->Button1->Handle(), WM_KEYDOWN, VK_TAB, 0x000F0001);
-  PumpMessages(100);
-  EXPECT_EQ(GetFocus(), form->Edit1->Handle());
+  EXPECT_TRUE(PumpUntil([&] { return GetFocus() == form->Edit1->Handle(); }));
   EXPECT_EQ(form->ActiveControl(), form->Edit1);
 }
 
@@ -196,10 +195,9 @@ TEST(Dispatch, ArrowKeysMoveAmongSiblingsIgnoringTabStops) {
   form->Edit1->SetTabStop(false);
   SetForegroundWindow(form->Handle());
   SetFocus(form->Button1->Handle());
-  PumpMessages(50);
+  PumpPending();
   PostMessageA(form->Button1->Handle(), WM_KEYDOWN, VK_DOWN, 0x01500001);
-  PumpMessages(100);
-  EXPECT_EQ(GetFocus(), form->Edit1->Handle());
+  EXPECT_TRUE(PumpUntil([&] { return GetFocus() == form->Edit1->Handle(); }));
 }
 
 TEST(Dispatch, KeyPreviewLetsTheFormSeeKeysFirst) {
@@ -219,12 +217,12 @@ TEST(Dispatch, KeyPreviewLetsTheFormSeeKeysFirst) {
   form->OnKeyDown = TKeyEvent::Bind<&Preview::Key>(preview);
   SetFocus(form->Edit1->Handle());
   PostMessageA(form->Edit1->Handle(), WM_KEYDOWN, 'A', 0x001E0001);
-  PumpMessages(100);
+  PumpPending();
   EXPECT_EQ(preview.count, 1);
   EXPECT_EQ(form->keyDowns, 1);
   preview.swallow = true;
   PostMessageA(form->Edit1->Handle(), WM_KEYDOWN, 'A', 0x001E0001);
-  PumpMessages(100);
+  PumpPending();
   EXPECT_EQ(preview.count, 2);
   EXPECT_EQ(form->keyDowns, 1);
 }

@@ -2,11 +2,15 @@
 #include "BoxWatcher.h"
 #include "Exception.h"
 #include "TApplication.h"
+#include "TScreen.h"
 #include "WindowBinding.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -106,4 +110,88 @@ TEST(Application, QuitChecksCanRefuse) {
   EXPECT_FALSE(QuitChecksAgree());
   QuitChecks().clear();
   EXPECT_TRUE(QuitChecksAgree());
+}
+
+namespace {
+
+constexpr UINT hookedMessage = WM_APP + 7;
+
+// A window hook that notes its calls and may change the hooks while they are walked.
+struct NotingHook {
+  int id = 0;
+  std::vector<int>* calls = nullptr;
+  std::vector<TWindowHook> unhook;
+  std::vector<TWindowHook> hook;
+
+  static bool Run(void* object, TMessage& message) {
+    auto& self = *static_cast<NotingHook*>(object);
+    if (message.Msg == hookedMessage) {
+      self.calls->push_back(self.id);
+      for (const TWindowHook& other : std::exchange(self.unhook, {})) {
+        Application->UnhookMainWindow(other);
+      }
+      for (const TWindowHook& other : std::exchange(self.hook, {})) {
+        Application->HookMainWindow(other);
+      }
+    }
+    return false;
+  }
+  TWindowHook Hook() { return TWindowHook{&NotingHook::Run, this}; }
+};
+
+} // namespace
+
+TEST(Application, WindowHooksMayUnhookAndHookWhileTheyAreWalked) {
+  std::vector<int> calls;
+  NotingHook first{1, &calls, {}, {}};
+  NotingHook second{2, &calls, {}, {}};
+  NotingHook third{3, &calls, {}, {}};
+  NotingHook added{4, &calls, {}, {}};
+  first.unhook = {first.Hook()};
+  second.hook = {added.Hook()};
+  Application->HookMainWindow(first.Hook());
+  Application->HookMainWindow(second.Hook());
+  Application->HookMainWindow(third.Hook());
+  SendMessageA(Application->Handle(), hookedMessage, 0, 0);
+  EXPECT_EQ(calls, (std::vector<int>{1, 2, 3})) << "a hook added meanwhile waits for the next";
+  calls.clear();
+  SendMessageA(Application->Handle(), hookedMessage, 0, 0);
+  EXPECT_EQ(calls, (std::vector<int>{2, 3, 4}));
+  for (NotingHook* hook : {&second, &third, &added}) {
+    Application->UnhookMainWindow(hook->Hook());
+  }
+}
+
+TEST(Application, HookUnhookedByAnEarlierOneIsNotCalled) {
+  std::vector<int> calls;
+  NotingHook first{1, &calls, {}, {}};
+  NotingHook second{2, &calls, {}, {}};
+  first.unhook = {second.Hook()};
+  Application->HookMainWindow(first.Hook());
+  Application->HookMainWindow(second.Hook());
+  SendMessageA(Application->Handle(), hookedMessage, 0, 0);
+  EXPECT_EQ(calls, (std::vector<int>{1}));
+  Application->UnhookMainWindow(first.Hook());
+}
+
+TEST(Application, SettingChangeRefreshesTheLocaleFormatsUnlessTurnedOff) {
+  const LCID user = GetUserDefaultLCID();
+  const LCID other = user == 0x409 ? 0x411 : 0x409;
+  SetThreadLocale(other);
+  SendMessageA(Application->Handle(), WM_WININICHANGE, 0, 0);
+  EXPECT_EQ(GetThreadLocale(), user);
+  Application->UpdateFormatSettings = false;
+  SetThreadLocale(other);
+  SendMessageA(Application->Handle(), WM_WININICHANGE, 0, 0);
+  EXPECT_EQ(GetThreadLocale(), other);
+  Application->UpdateFormatSettings = true;
+  SetThreadLocale(user);
+}
+
+TEST(Application, FontChangeMakesTheScreenReadItsFontListAgain) {
+  std::vector<String> before = Screen->Fonts();
+  ASSERT_FALSE(before.empty());
+  EXPECT_TRUE(std::is_sorted(before.begin(), before.end()));
+  SendMessageA(Application->Handle(), WM_FONTCHANGE, 0, 0);
+  EXPECT_EQ(Screen->Fonts(), before) << "read again, the same fonts are there";
 }

@@ -1,8 +1,11 @@
 #include "ApplicationPump.h"
 #include "BoxWatcher.h"
+#include "FormFrame.h"
 #include "Format.h"
 #include "Messages.h"
+#include "NameSpaceLock.h"
 #include "OwnedForm.h"
+#include "ScopeGuard.h"
 #include "TApplication.h"
 #include "TScreen.h"
 #include "TestForms.h"
@@ -33,7 +36,10 @@ TEST(Form, ResourceVisibleFormIsShownByAddForm) {
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
   EXPECT_EQ(form->Caption(), "表示フォーム");
   EXPECT_EQ(form->Left(), 40);
-  EXPECT_EQ(form->Width(), 300);
+  // The client area the resource's 300 pixels leave, scaled when the font measures otherwise
+  // here than the resource's text height of 12.
+  SIZE frame = FrameExtent(bsSizeable, false, designFrameMetrics);
+  EXPECT_EQ(form->ClientWidth(), MulDiv(300 - frame.cx, form->TextHeight(), 12));
   EXPECT_EQ(form->Font().Charset(), SHIFTJIS_CHARSET);
   char className[64] = {};
   GetClassNameA(form->Handle(), className, sizeof className);
@@ -140,7 +146,8 @@ TEST(Form, ResourceOfFrameworkClassesLoadsWithEventsAndActiveControl) {
   EXPECT_EQ(form->Box1->Owner(), form.get());
   EXPECT_EQ(form->Box1->Color(), clLime);
   EXPECT_EQ(form->Box2->Font().Color(), clRed);
-  EXPECT_EQ(form->Box2->Font().Height(), -16);
+  // Scaled with the controls when the form's font measures otherwise here than its stored 12.
+  EXPECT_EQ(form->Box2->Font().Height(), MulDiv(-16, form->TextHeight(), 12));
   EXPECT_EQ(form->Box2->Font().Pitch(), fpFixed);
   EXPECT_TRUE(form->Box2->Font().Style().Contains(fsBold));
   EXPECT_FALSE(form->Box2->ParentFont());
@@ -157,8 +164,7 @@ TEST(Form, ResourceOfFrameworkClassesLoadsWithEventsAndActiveControl) {
   EXPECT_EQ(form->shown, 1);
   form->Box1->Click();
   EXPECT_EQ(form->clicks, 1);
-  PumpMessages(50);
-  EXPECT_EQ(GetFocus(), form->Box2->Handle());
+  EXPECT_TRUE(PumpUntil([&] { return GetFocus() == form->Box2->Handle(); }));
 }
 
 TEST(Form, ScreenCentringAppliesOnceAtTheFirstShowing) {
@@ -213,8 +219,7 @@ TEST(Form, FreeActionReleasesTheFormThroughItsQueue) {
   int forms = Screen->CustomFormCount();
   second->Close();
   EXPECT_EQ(Screen->CustomFormCount(), forms);
-  PumpMessages(100);
-  EXPECT_EQ(Screen->CustomFormCount(), forms - 1);
+  EXPECT_TRUE(PumpUntil([&] { return Screen->CustomFormCount() == forms - 1; }));
   static_cast<void>(second.release());
 }
 
@@ -249,13 +254,11 @@ TEST(Form, MinimizingTheMainFormMinimizesTheWholeApplication) {
   other->Show();
   ASSERT_EQ(Application->MainForm(), main.get());
   SendMessageA(main->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  PumpMessages(50);
-  EXPECT_TRUE(IsIconic(Application->Handle()));
+  EXPECT_TRUE(PumpUntil([] { return IsIconic(Application->Handle()) != 0; }));
   EXPECT_FALSE(IsWindowVisible(main->Handle()));
   EXPECT_FALSE(IsWindowVisible(other->Handle()));
   SendMessageA(Application->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
-  PumpMessages(50);
-  EXPECT_FALSE(IsIconic(Application->Handle()));
+  EXPECT_TRUE(PumpUntil([] { return !IsIconic(Application->Handle()); }));
   EXPECT_TRUE(IsWindowVisible(main->Handle()));
   EXPECT_TRUE(IsWindowVisible(other->Handle()));
 }
@@ -326,4 +329,147 @@ TEST(Form, MDIChildNeedsAnMDIFrameAsMainForm) {
     EXPECT_EQ(error.Message(), "フォームが作成できません。有効な MDI フォームがありません");
   }
   child->SetFormStyle(fsNormal);
+}
+
+TEST(Form, FocusingAHiddenOrDisabledFormIsRefused) {
+  auto main = AddOwnedForm<TVisibleForm>();
+  auto other = AddOwnedForm<TIconlessForm>();
+  String refused = LoadMessage(Msg::CannotFocus);
+  try {
+    other->SetFocus();
+    ADD_FAILURE() << "a hidden form took the focus";
+  } catch (const EInvalidOperation& error) {
+    EXPECT_EQ(error.Message(), refused);
+  }
+  other->Show();
+  other->SetEnabled(false);
+  main->Show();
+  PumpPending();
+  try {
+    other->SetFocus();
+    ADD_FAILURE() << "a disabled form took the focus";
+  } catch (const EInvalidOperation& error) {
+    EXPECT_EQ(error.Message(), refused);
+  }
+  other->SetEnabled(true);
+  other->SetFocus();
+  EXPECT_TRUE(PumpUntil([&] { return GetFocus() == other->Handle(); }));
+}
+
+TEST(Form, DefaultPositionIsTakenOnceAndKeptWhenTheWindowIsMadeAgain) {
+  auto main = AddOwnedForm<TVisibleForm>();
+  auto form = AddOwnedForm<TIconlessForm>();
+  form->SetPosition(poDefaultPosOnly);
+  form->Show();
+  EXPECT_EQ(form->Position(), poDesigned);
+  form->SetBounds(37, 41, form->Width(), form->Height());
+  form->SetBorderStyle(bsSingle);
+  RECT bounds = WindowBounds(form->Handle());
+  EXPECT_EQ(bounds.left, 37);
+  EXPECT_EQ(bounds.top, 41);
+}
+
+TEST(Form, TextHeightIsMeasuredAtTheScreensOwnResolutionToo) {
+  auto form = AddOwnedForm<TReadingForm>();
+  int textHeight = TextHeightOf(form->Font());
+  EXPECT_EQ(form->TextHeight(), textHeight);
+  EXPECT_EQ(form->Probe1->Left(), MulDiv(30, textHeight, 36));
+  EXPECT_EQ(form->Probe1->Top(), MulDiv(60, textHeight, 36));
+}
+
+namespace {
+
+// What a control saw of its form when it went.
+struct Departure {
+  bool formWasMainForm = false;
+  bool nameSpaceLocked = false;
+};
+
+class TDepartingControl : public TCustomControl {
+public:
+  TDepartingControl(TCustomForm& form, Departure& departure)
+      : TCustomControl(nullptr), form_(form), departure_(departure) {}
+  ~TDepartingControl() override {
+    departure_.formWasMainForm = Application->MainForm() == &form_;
+    departure_.nameSpaceLocked = TNameSpaceLock::HeldForWriting();
+  }
+
+private:
+  TCustomForm& form_;
+  Departure& departure_;
+};
+
+} // namespace
+
+TEST(Form, ChildControlsGoWhileTheFormIsStillMainFormAndLocked) {
+  auto form = AddOwnedForm<TIconlessForm>();
+  ASSERT_EQ(Application->MainForm(), form.get());
+  Departure departure;
+  auto* child = new TDepartingControl(*form, departure);
+  child->SetParent(form.get());
+  form.reset();
+  EXPECT_TRUE(departure.formWasMainForm);
+  EXPECT_TRUE(departure.nameSpaceLocked);
+  EXPECT_EQ(Application->MainForm(), nullptr);
+  EXPECT_FALSE(TNameSpaceLock::HeldForWriting());
+}
+
+TEST(Form, ResourceFormKeepsItsClientAreaInsideALargerFrame) {
+  NONCLIENTMETRICSA saved{};
+  saved.cbSize = sizeof saved;
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0));
+  NONCLIENTMETRICSA larger = saved;
+  larger.iCaptionHeight += 4;
+  larger.iBorderWidth += 4;
+  larger.iMenuHeight += 1;
+  ASSERT_TRUE(SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof larger, &larger, 0));
+  TScopeGuard restore(
+      [&] { SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, 0); });
+  ASSERT_GT(GetSystemMetrics(SM_CYCAPTION), designFrameMetrics.Caption);
+  auto main = AddOwnedForm<TVisibleForm>();
+  auto form = AddOwnedForm<TIconlessForm>();
+  form->Show();
+  SIZE frame = FrameExtent(bsSizeable, false, designFrameMetrics);
+  int textHeight = form->TextHeight();
+  RECT client{};
+  GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.right, MulDiv(250 - frame.cx, textHeight, 12));
+  EXPECT_EQ(client.bottom, MulDiv(150 - frame.cy, textHeight, 12));
+  EXPECT_GT(form->Height(), 150) << "the window grew by the larger frame";
+}
+
+namespace {
+
+// A form that counts the WM_KILLFOCUS messages reaching its default handling.
+class TKillFocusForm : public TIconlessForm {
+public:
+  SORVANE_CLASS(TKillFocusForm, TIconlessForm)
+  using TIconlessForm::TIconlessForm;
+  int killFocusHandled = 0;
+
+protected:
+  void DefaultHandler(TMessage& message) override {
+    killFocusHandled += message.Msg == WM_KILLFOCUS;
+    TIconlessForm::DefaultHandler(message);
+  }
+};
+
+} // namespace
+
+TEST(Form, KillFocusIsDroppedWhileTheFormMovesTheFocusItself) {
+  auto main = AddOwnedForm<TVisibleForm>();
+  auto form = AddOwnedForm<TKillFocusForm>();
+  auto* edit = new TTestEdit(form.get());
+  edit->SetBounds(10, 10, 100, 24);
+  edit->SetParent(form.get());
+  edit->SetTabStop(false);
+  form->Show();
+  ASSERT_TRUE(PumpUntil([&] { return form->Active(); }));
+  SetFocus(form->Handle());
+  PumpPending();
+  ASSERT_EQ(GetFocus(), form->Handle()) << "no tab stop: the form keeps the focus itself";
+  form->killFocusHandled = 0;
+  form->SetActiveControl(edit);
+  EXPECT_EQ(GetFocus(), edit->Handle());
+  EXPECT_EQ(form->killFocusHandled, 0);
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 // The loop ends for good once a quit was requested, so these cases run in this order in a
 // program of their own.
 
@@ -30,9 +32,28 @@ TEST(Loop, ClosingTheMainFormEndsTheLoopWithoutHidingIt) {
   EXPECT_FALSE(other->Visible());
 }
 
+namespace {
+
+// The forms whose destroy notice ran, in order.
+class DestroyOrder : public TObject {
+public:
+  std::vector<TObject*> forms;
+  void Note(TObject* sender) { forms.push_back(sender); }
+};
+
+} // namespace
+
 TEST(Loop, ShutDownFreesTheFormsLastMadeFirst) {
   ASSERT_EQ(Application->ComponentCount(), 2);
+  auto* first = dynamic_cast<TCustomForm*>(Application->Components(0));
+  auto* last = dynamic_cast<TCustomForm*>(Application->Components(1));
+  ASSERT_TRUE(first && last);
+  ASSERT_EQ(first, Application->MainForm());
+  DestroyOrder order;
+  first->OnDestroy = TNotifyEvent::Bind<&DestroyOrder::Note>(order);
+  last->OnDestroy = TNotifyEvent::Bind<&DestroyOrder::Note>(order);
   Application->ShutDown();
+  EXPECT_EQ(order.forms, (std::vector<TObject*>{last, first}));
   EXPECT_EQ(Application->ComponentCount(), 0);
   EXPECT_EQ(Application->MainForm(), nullptr);
 }

@@ -6,14 +6,19 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 class Ticks : public TObject {
 public:
   int count = 0;
   bool raise = false;
+  // When each tick arrived (GetTickCount).
+  std::vector<DWORD> times;
   void Tick(TObject*) {
     ++count;
+    times.push_back(GetTickCount());
     if (raise) {
       raise = false;
       throw Exception("tick");
@@ -21,10 +26,21 @@ public:
   }
 };
 
+// A WM_TIMER never comes before its interval has passed, but the system's clock may step
+// this much coarser than a millisecond.
+constexpr DWORD clockStep = 20;
+
 struct TimerFixture : ::testing::Test {
   TTimer timer{nullptr};
   Ticks ticks;
   TNotifyEvent Event() { return TNotifyEvent::Bind<&Ticks::Tick>(ticks); }
+  // Whether the timer has a system timer running (KillTimer takes it away).
+  bool HasSystemTimer() { return KillTimer(timer.WindowHandle(), 1) != 0; }
+  // Pumps until milliseconds have passed since start.
+  void PumpUntilPassed(DWORD start, DWORD milliseconds) {
+    EXPECT_TRUE(PumpUntil([&] { return GetTickCount() - start >= milliseconds; },
+                          milliseconds + pumpDeadline));
+  }
 };
 
 } // namespace
@@ -42,47 +58,56 @@ TEST_F(TimerFixture, StartsWithDefaultsAndNoSystemTimer) {
 TEST_F(TimerFixture, ZeroIntervalMeansNoTimer) {
   timer.SetInterval(0);
   timer.SetOnTimer(Event());
-  PumpMessages(150);
+  EXPECT_FALSE(HasSystemTimer());
+  PumpPending();
   EXPECT_EQ(ticks.count, 0);
 }
 
 TEST_F(TimerFixture, EnabledWithoutEventRunsNothingUntilTheEventIsSet) {
   timer.SetInterval(20);
-  PumpMessages(100);
-  EXPECT_FALSE(KillTimer(timer.WindowHandle(), 1));
+  EXPECT_FALSE(HasSystemTimer());
   timer.SetOnTimer(Event());
-  PumpMessages(200);
-  EXPECT_GT(ticks.count, 0);
+  EXPECT_TRUE(PumpUntil([&] { return ticks.count > 0; }));
 }
 
 TEST_F(TimerFixture, DisabledTimerDoesNotTick) {
   timer.SetInterval(20);
   timer.SetEnabled(false);
   timer.SetOnTimer(Event());
-  PumpMessages(150);
+  EXPECT_FALSE(HasSystemTimer());
+  PumpPending();
   EXPECT_EQ(ticks.count, 0);
 }
 
 TEST_F(TimerFixture, ReEnablingRestartsTheInterval) {
-  timer.SetInterval(400);
+  constexpr DWORD interval = 1000;
+  timer.SetInterval(interval);
   timer.SetOnTimer(Event());
-  PumpMessages(250);
+  PumpUntilPassed(GetTickCount(), interval / 2);
   timer.SetEnabled(false);
   timer.SetEnabled(true);
-  PumpMessages(250);
-  EXPECT_EQ(ticks.count, 0);
-  PumpMessages(300);
-  EXPECT_EQ(ticks.count, 1);
+  DWORD restarted = GetTickCount();
+  std::size_t before = ticks.times.size();
+  EXPECT_TRUE(PumpUntil([&] { return ticks.times.size() > before; }, interval + pumpDeadline));
+  ASSERT_GT(ticks.times.size(), before);
+  EXPECT_GE(ticks.times[before] - restarted, interval - clockStep);
 }
 
 TEST_F(TimerFixture, WritingTheSameValuesDoesNotRestart) {
-  timer.SetInterval(400);
+  constexpr DWORD interval = 2000;
+  DWORD started = GetTickCount();
+  timer.SetInterval(interval);
   timer.SetOnTimer(Event());
-  PumpMessages(250);
+  PumpUntilPassed(started, interval / 2);
   timer.SetEnabled(true);
-  timer.SetInterval(400);
-  PumpMessages(300);
-  EXPECT_EQ(ticks.count, 1);
+  timer.SetInterval(interval);
+  DWORD rewritten = GetTickCount();
+  EXPECT_TRUE(PumpUntil([&] { return ticks.count > 0; }, interval + pumpDeadline));
+  ASSERT_FALSE(ticks.times.empty());
+  // A restart would tick a whole interval after the rewrite; the timer that kept running
+  // ticks about half an interval earlier, however late the loaded machine delivers it.
+  EXPECT_LT(static_cast<LONG>(ticks.times[0] - rewritten), static_cast<LONG>(interval - clockStep))
+      << "the timer was restarted";
 }
 
 TEST_F(TimerFixture, ExceptionInOnTimerIsReportedAndTheTimerGoesOn) {
@@ -92,10 +117,7 @@ TEST_F(TimerFixture, ExceptionInOnTimerIsReportedAndTheTimerGoesOn) {
   {
     BoxWatcher watcher;
     timer.SetOnTimer(Event());
-    DWORD start = GetTickCount();
-    while (ticks.count < 3 && GetTickCount() - start < 5000) {
-      PumpMessages(20);
-    }
+    EXPECT_TRUE(PumpUntil([&] { return ticks.count >= 3; }));
     boxes = watcher.Boxes();
   }
   EXPECT_GE(ticks.count, 3);
@@ -112,6 +134,7 @@ TEST(Timer, DestroyingTheOwnerStopsTheTimerAndItsWindow) {
   timer->SetOnTimer(TNotifyEvent::Bind<&Ticks::Tick>(ticks));
   owner->Free();
   EXPECT_FALSE(IsWindow(window));
-  PumpMessages(100);
+  EXPECT_FALSE(KillTimer(window, 1));
+  PumpPending();
   EXPECT_EQ(ticks.count, 0);
 }

@@ -8,8 +8,6 @@ bool TakeApplicationMessage() { return Application->TakeMessage(); }
 
 } // namespace
 
-void PumpMessages(DWORD milliseconds) { PumpMessagesWith(TakeApplicationMessage, milliseconds); }
-
 void PumpPending() { PumpPendingWith(TakeApplicationMessage); }
 
 bool PumpUntil(const std::function<bool()>& condition, DWORD deadline) {

@@ -2,10 +2,6 @@
 
 #include "Pump.h"
 
-// Takes and handles the thread's messages through the application's loop (its key
-// pre-processing included) for the given time.
-void PumpMessages(DWORD milliseconds);
-
 // Takes and handles through the application's loop every message the thread has, until its
 // queue is empty.
 void PumpPending();

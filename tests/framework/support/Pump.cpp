@@ -10,15 +10,6 @@ constexpr DWORD waitSlice = 10;
 
 } // namespace
 
-void PumpMessagesWith(TTakeMessage take, DWORD milliseconds) {
-  DWORD start = GetTickCount();
-  while (GetTickCount() - start < milliseconds) {
-    if (!take()) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, waitSlice, QS_ALLINPUT);
-    }
-  }
-}
-
 void PumpPendingWith(TTakeMessage take) {
   for (int taken = 0; taken < maxPendingMessages && take(); ++taken) {
   }

@@ -10,10 +10,6 @@ using TTakeMessage = bool (*)();
 // How long a test waits at most for something the window system does on its own time.
 inline constexpr DWORD pumpDeadline = 10000;
 
-// Takes and handles the thread's messages with take for the given time, waiting for new
-// ones in between.
-void PumpMessagesWith(TTakeMessage take, DWORD milliseconds);
-
 // Takes and handles with take every message the thread has, until its queue is empty.
 void PumpPendingWith(TTakeMessage take);
 

@@ -1,6 +1,7 @@
 #include "TestForms.h"
 
 #include "Exception.h"
+#include "FrameworkMessages.h"
 
 #include <algorithm>
 
@@ -97,3 +98,58 @@ void TSimpleForm::OkButtonEnter(TObject*) { events.push_back("OkButton.Enter"); 
 void TSimpleForm::CancelButtonClick(TObject*) { events.push_back("CancelButton.Click"); }
 
 void TSimpleForm::PlayButtonClick(TObject*) { events.push_back("PlayButton.Click"); }
+
+bool IsParentNotice(UINT message) {
+  switch (message) {
+  case XM_PARENTCOLORCHANGED:
+  case XM_PARENTFONTCHANGED:
+  case XM_PARENTSHOWHINTCHANGED:
+  case XM_ICONFONTCHANGED:
+  case XM_PARENTBIDIMODECHANGED:
+  case XM_PARENTCTL3DCHANGED:
+    return true;
+  default:
+    return false;
+  }
+}
+
+void TReadProbe::ReadOwnData(TReader& reader) {
+  TCustomControl::ReadOwnData(reader);
+  trace.color = Color();
+  trace.fontHeight = Font().Height();
+}
+
+void TReadProbe::WndProc(TMessage& message) {
+  if (IsReading() && IsParentNotice(message.Msg)) {
+    trace.notices.push_back(message.Msg);
+  }
+  TCustomControl::WndProc(message);
+}
+
+void TReadSpot::ReadOwnData(TReader& reader) {
+  TGraphicControl::ReadOwnData(reader);
+  trace.color = Color();
+  trace.fontHeight = Font().Height();
+}
+
+void TReadSpot::WndProc(TMessage& message) {
+  if (IsReading() && IsParentNotice(message.Msg)) {
+    trace.notices.push_back(message.Msg);
+  }
+  TGraphicControl::WndProc(message);
+}
+
+TPublishedTables TReadingForm::Published() {
+  static const TFieldInfo fields[] = {
+      PublishedField<&TReadingForm::Probe1>("Probe1"),
+      PublishedField<&TReadingForm::Probe2>("Probe2"),
+      PublishedField<&TReadingForm::Probe3>("Probe3"),
+      PublishedField<&TReadingForm::Spot1>("Spot1"),
+  };
+  return {{}, {}, fields};
+}
+
+void TReadingForm::ReadOwnData(TReader& reader) {
+  TForm::ReadOwnData(reader);
+  tabOrdersAfterReading = {Probe1->TabOrder(), Probe2->TabOrder(), Probe3->TabOrder()};
+}

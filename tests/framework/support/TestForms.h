@@ -3,6 +3,7 @@
 #include "Exception.h"
 #include "TCustomControl.h"
 #include "TForm.h"
+#include "TGraphicControl.h"
 #include "TTimer.h"
 #include "TestControls.h"
 
@@ -110,4 +111,55 @@ public:
   void OkButtonEnter(TObject* sender);
   void CancelButtonClick(TObject* sender);
   void PlayButtonClick(TObject* sender);
+};
+
+// What a control was told while it was read: the notices about its parent, in order, and
+// its colour and font height when its own reading ended.
+struct TReadTrace {
+  std::vector<UINT> notices;
+  TColor color = clNone;
+  int fontHeight = 0;
+};
+
+// The notices from a parent that a control hears while it is read.
+bool IsParentNotice(UINT message);
+
+class TReadProbe : public TCustomControl {
+public:
+  SORVANE_CLASS(TReadProbe, TCustomControl)
+  using TCustomControl::TCustomControl;
+
+  TReadTrace trace;
+  void ReadOwnData(TReader& reader) override;
+
+protected:
+  void WndProc(TMessage& message) override;
+};
+
+class TReadSpot : public TGraphicControl {
+public:
+  SORVANE_CLASS(TReadSpot, TGraphicControl)
+  using TGraphicControl::TGraphicControl;
+
+  TReadTrace trace;
+  void ReadOwnData(TReader& reader) override;
+
+protected:
+  void WndProc(TMessage& message) override;
+};
+
+class TReadingForm : public TForm {
+public:
+  SORVANE_CLASS(TReadingForm, TForm)
+  SORVANE_PUBLISHED
+  using TForm::TForm;
+
+  TReadProbe* Probe1 = nullptr;
+  TReadProbe* Probe2 = nullptr;
+  TReadProbe* Probe3 = nullptr;
+  TReadSpot* Spot1 = nullptr;
+
+  // The tab orders of the probes when the form's own reading ended.
+  std::vector<int> tabOrdersAfterReading;
+  void ReadOwnData(TReader& reader) override;
 };
