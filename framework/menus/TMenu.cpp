@@ -101,12 +101,16 @@ TMenuItem* TMenu::FindItemByShortCut(TShortCut shortCut) const {
   return items_->FindByShortCut(shortCut);
 }
 
+// A separator line has a command of its own but is never chosen; a command that names one
+// (sent by a program, not by the menu) is taken and runs nothing.
 bool TMenu::DispatchCommand(WORD command) {
   TMenuItem* item = FindItem(command);
   if (!item) {
     return false;
   }
-  item->Click();
+  if (!item->IsLine()) {
+    item->Click();
+  }
   return true;
 }
 

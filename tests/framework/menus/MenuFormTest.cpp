@@ -109,6 +109,17 @@ TEST_F(MenuForm, ACommandMessageReachesTheItemsOnClick) {
   EXPECT_EQ(form->opened, 0);
 }
 
+TEST_F(MenuForm, ASeparatorLineRunsNothing) {
+  auto* line = new TMenuItem(form.get());
+  line->SetCaption("-");
+  TMenuCounter clicks;
+  line->OnClick = TNotifyEvent::Bind<&TMenuCounter::Count>(clicks);
+  form->File1->Insert(2, line);
+  EXPECT_TRUE(GetMenuState(form->File1->Handle(), 2, MF_BYPOSITION) & MF_SEPARATOR);
+  SendMessageA(form->Handle(), WM_COMMAND, line->Command(), 0);
+  EXPECT_EQ(clicks.count, 0);
+}
+
 TEST_F(MenuForm, AFailingCommandIsReportedAndTheMenuStaysUsable) {
   form->raiseOnVersion = true;
   {
