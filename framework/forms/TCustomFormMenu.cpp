@@ -70,6 +70,9 @@ void TCustomForm::AttachMenu() {
     if (GetMenu(Handle())) {
       ::SetMenu(Handle(), nullptr);
     }
+    if (menu_) {
+      menu_->SetWindowHandle(nullptr);
+    }
     return;
   }
   HMENU bar = menu_->Handle();

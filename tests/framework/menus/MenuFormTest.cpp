@@ -5,6 +5,7 @@
 #include "MenuTestForm.h"
 #include "Messages.h"
 #include "OwnedForm.h"
+#include "ShortCuts.h"
 
 #include <gtest/gtest.h>
 
@@ -164,6 +165,22 @@ TEST_F(MenuForm, ANewWindowGetsTheMenuAgain) {
   ASSERT_EQ(Bar(), form->MainMenu1->Handle());
   EXPECT_EQ(GetSubMenu(Bar(), 0), form->File1->Handle());
   EXPECT_EQ(GetMenuItemCount(form->File1->Handle()), 3);
+}
+
+TEST_F(MenuForm, ADialogShowsNoMenuBarAndTakesNoShortcuts) {
+  form->O1->SetShortCut(MakeShortCut(VK_F5, false, false, false));
+  form->SetBorderStyle(bsDialog);
+  form->Show();
+  PumpPending();
+  EXPECT_EQ(Bar(), nullptr);
+  EXPECT_EQ(form->MainMenu1->WindowHandle(), nullptr);
+  PostKey(form->Handle(), VK_F5);
+  PumpPending();
+  EXPECT_EQ(form->opened, 0);
+  form->SetBorderStyle(bsSingle);
+  PumpPending();
+  EXPECT_EQ(Bar(), form->MainMenu1->Handle());
+  EXPECT_EQ(form->MainMenu1->WindowHandle(), form->Handle());
 }
 
 TEST_F(MenuForm, TheSelectedItemsHintBecomesTheApplicationsHint) {
