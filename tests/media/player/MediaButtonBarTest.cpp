@@ -1,5 +1,7 @@
 // The button bar as a user meets it: its layout, presses posted at coordinates, dragging,
 // the click events, automatic enabling and the keyboard.
+#include "BoxWatcher.h"
+#include "Messages.h"
 #include "PlayerFixture.h"
 
 namespace {
@@ -239,6 +241,25 @@ TEST_F(MediaButtonBar, SpaceRunsTheFocusedButtonsCommand) {
   Key(VK_SPACE);
   EXPECT_EQ(Calls(MCI_STOP).size(), 1u);
   EXPECT_EQ(player->Mode(), mmStop);
+}
+
+// The Enabled flag lets space through with no device open: the command's failure reaches the
+// application's error box, and the bar works once a device is open.
+TEST_F(MediaButtonBar, SpaceWithoutADeviceReportsItAndTheBarWorksOn) {
+  ShowPlayer();
+  player->SetFocus();
+  PumpPending();
+  {
+    BoxWatcher watcher;
+    Key(VK_SPACE);
+    auto boxes = watcher.Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, LoadMessage(Msg::MCIDeviceNotOpen) + ".");
+  }
+  EXPECT_TRUE(player->AutoButtons().Empty());
+  OpenFile("C:\\media\\song.wav");
+  Key(VK_SPACE);
+  EXPECT_EQ(Calls(MCI_PLAY).size(), 1u);
 }
 
 } // namespace

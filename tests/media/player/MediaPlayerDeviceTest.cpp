@@ -5,6 +5,7 @@
 #include "MediaForms.h"
 #include "OwnedForm.h"
 #include "SampleFolder.h"
+#include "TPanel.h"
 #include "TTestWave.h"
 
 #include <gtest/gtest.h>
@@ -71,7 +72,7 @@ TEST_F(MediaPlayerDevices, PlayAtTheEndOfAWaveStartsAgainFromTheBeginning) {
 }
 
 TEST_F(MediaPlayerDevices, AnAviReportsItsPictureAndDrawsIntoTheGivenPanel) {
-  auto* panel = new TVideoPanel(form.get());
+  auto* panel = new TPanel(form.get());
   panel->SetBounds(40, 8, 320, 240);
   panel->SetParent(form.get());
   form->Show();
