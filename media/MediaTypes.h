@@ -18,10 +18,11 @@ inline constexpr TButtonSet allButtons = TButtonSet::FromBits(0x01FF);
 inline constexpr int buttonCount = static_cast<int>(EnumCount(TMPBtnType{}));
 
 // The MCI device types the control opens; dtAutoSelect lets the file's extension decide.
+// clang-format off
 #define SORVANE_TMPDeviceTypes(X)                                                                  \
-  X(dtAutoSelect)                                                                                  \
-  X(dtAVIVideo) X(dtCDAudio) X(dtDAT) X(dtDigitalVideo) X(dtMMMovie) X(dtOther) X(dtOverlay)       \
-      X(dtScanner) X(dtSequencer) X(dtVCR) X(dtVideodisc) X(dtWaveAudio)
+  X(dtAutoSelect) X(dtAVIVideo) X(dtCDAudio) X(dtDAT) X(dtDigitalVideo) X(dtMMMovie) X(dtOther)    \
+  X(dtOverlay) X(dtScanner) X(dtSequencer) X(dtVCR) X(dtVideodisc) X(dtWaveAudio)
+// clang-format on
 SORVANE_ENUM(TMPDeviceTypes, SORVANE_TMPDeviceTypes)
 
 // The MCI device type string sent for a type; empty for dtAutoSelect.

@@ -61,7 +61,7 @@ TEST_F(WinmmPortTest, PlayWithNotifyPostsTheCompletionNoticeToTheWindow) {
   TNoticeWindow window;
   ASSERT_EQ(OpenDevice(port_, nullptr, wave.Path().c_str(), id_), 0u);
   ASSERT_EQ(PlayDevice(port_, id_, MCI_NOTIFY, 0, 0, window.Callback()), 0u);
-  ASSERT_TRUE(PumpUntil([&] { return !window.Received().empty(); }, kNoticeDeadlineMs));
+  ASSERT_TRUE(PumpThreadUntil([&] { return !window.Received().empty(); }, kNoticeDeadlineMs));
   EXPECT_EQ(window.Received()[0].code, WPARAM{MCI_NOTIFY_SUCCESSFUL});
   EXPECT_EQ(window.Received()[0].device, static_cast<LPARAM>(id_));
   EXPECT_EQ(StatusOf(port_, id_, MCI_STATUS_MODE), (TMciAnswer{0, MCI_MODE_STOP}));

@@ -24,7 +24,7 @@ protected:
 
   // The notices the window received, once the queue is handled.
   Codes Received() {
-    PumpPending();
+    PumpThreadPending();
     Codes codes;
     for (const TReceivedNotice& notice : window_.Received())
       codes.push_back(notice.code);

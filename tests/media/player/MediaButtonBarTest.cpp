@@ -1,6 +1,11 @@
 // The button bar as a user meets it: its layout, presses posted at coordinates, dragging,
 // the click events, automatic enabling and the keyboard.
+#include "BoxWatcher.h"
+#include "KeyInput.h"
+#include "Messages.h"
 #include "PlayerFixture.h"
+
+#include <vector>
 
 namespace {
 
@@ -51,7 +56,7 @@ protected:
   }
 
   void Key(WORD key) {
-    PostMessageA(PlayerWindow(), WM_KEYDOWN, key, 0x00000001);
+    PressKey(key);
     PumpPending();
   }
 
@@ -239,6 +244,47 @@ TEST_F(MediaButtonBar, SpaceRunsTheFocusedButtonsCommand) {
   Key(VK_SPACE);
   EXPECT_EQ(Calls(MCI_STOP).size(), 1u);
   EXPECT_EQ(player->Mode(), mmStop);
+}
+
+// The Enabled flag lets space through with no device open: the command's failure reaches the
+// application's error box, and the bar works once a device is open.
+TEST_F(MediaButtonBar, SpaceWithoutADeviceReportsItAndTheBarWorksOn) {
+  ShowPlayer();
+  player->SetFocus();
+  PumpPending();
+  {
+    BoxWatcher watcher;
+    Key(VK_SPACE);
+    auto boxes = watcher.Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, LoadMessage(Msg::MCIDeviceNotOpen) + ".");
+  }
+  EXPECT_TRUE(player->AutoButtons().Empty());
+  OpenFile("C:\\media\\song.wav");
+  Key(VK_SPACE);
+  EXPECT_EQ(Calls(MCI_PLAY).size(), 1u);
+}
+
+// The pixels of one column of the bar, from the top to the bottom border.
+std::vector<COLORREF> Column(HWND window, int x) {
+  std::vector<COLORREF> pixels;
+  HDC dc = GetDC(window);
+  for (int y = 2; y < 28; ++y) {
+    pixels.push_back(GetPixel(dc, x, y));
+  }
+  ReleaseDC(window, dc);
+  return pixels;
+}
+
+TEST_F(MediaButtonBar, TheFocusRectangleFollowsTheFocusedButton) {
+  ShowPlayer();
+  player->SetFocus();
+  PumpPending();
+  std::vector<COLORREF> focused = Column(PlayerWindow(), 3);
+  Key(VK_RIGHT);
+  std::vector<COLORREF> plain = Column(PlayerWindow(), 3);
+  EXPECT_NE(focused, plain);
+  EXPECT_EQ(Column(PlayerWindow(), player->ButtonWidth() - 1 + 3), focused);
 }
 
 } // namespace

@@ -43,10 +43,10 @@ LRESULT CALLBACK TNoticeWindow::Procedure(HWND window, UINT message, WPARAM wPar
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-bool PumpUntil(const std::function<bool()>& done, DWORD deadlineMs) {
+bool PumpThreadUntil(const std::function<bool()>& done, DWORD deadlineMs) {
   ULONGLONG deadline = GetTickCount64() + deadlineMs;
   for (;;) {
-    PumpPending();
+    PumpThreadPending();
     if (done())
       return true;
     ULONGLONG now = GetTickCount64();
@@ -56,7 +56,7 @@ bool PumpUntil(const std::function<bool()>& done, DWORD deadlineMs) {
   }
 }
 
-void PumpPending() {
+void PumpThreadPending() {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     TranslateMessage(&message);

@@ -34,7 +34,7 @@ private:
 
 // Takes and handles the thread's messages until done() holds, or until deadlineMs have
 // passed; true when done() held.
-bool PumpUntil(const std::function<bool()>& done, DWORD deadlineMs);
+bool PumpThreadUntil(const std::function<bool()>& done, DWORD deadlineMs);
 
 // Handles the messages already in the thread's queue.
-void PumpPending();
+void PumpThreadPending();
