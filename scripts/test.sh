@@ -33,6 +33,13 @@ for preset in "${builds[@]}"; do
   cmake --build --preset "$preset" -j "$jobs"
 done
 
+# The Windows packages, whenever both players were built.
+if [ -f build/win32/app/Sorvane.exe ] && [ -f build/win64/app/Sorvane.exe ]; then
+  echo "== packages"
+  bash scripts/package.sh >"$logs/package.log" 2>&1 || { cat "$logs/package.log"; exit 1; }
+  tail -n 4 "$logs/package.log"
+fi
+
 # One CTest run over the builds that run here, so the suite ends in one summary line.
 runs=()
 for preset in "${builds[@]}"; do

@@ -1,0 +1,191 @@
+"""The end-to-end scenarios: each starts the built player in the sample folder, does what a
+person at the desktop does, and checks what that person would see.
+
+    python3 scenarios.py --exe Sorvane.exe --probe winprobe.exe --samples DIR \
+        --artefacts DIR SCENARIO
+"""
+
+import argparse
+import sys
+
+from driver import Player
+
+# Client-area boxes (left, top, width, height) of the controls the person clicks or reads,
+# as the player's windows lay them out.
+START = (0, 32, 65, 25)
+STOP = (72, 32, 65, 25)
+PREVIOUS = (160, 32, 25, 25)
+NEXT = (197, 32, 25, 25)
+VERSION_CLOSE = (112, 96, 75, 17)
+TIME_TEXT = (88, 0, 132, 49)
+
+
+def main_window(p):
+    return p.find("TForm1", visible=True)
+
+
+def open_files(p, names, command="o"):
+    """File > Open (or Add to list with "s"), then the names typed into the real dialog."""
+    p.activate(main_window(p))
+    p.key("alt+f", command)
+    p.wait_for(lambda: p.find("#32770", visible=True, foreground=True), "the open dialog")
+    p.type(" ".join(f'"{name}"' for name in names))
+    p.key("Return")
+    p.wait_for(lambda: not p.find("#32770", visible=True), "the open dialog to close")
+
+
+def list_lines(p):
+    window = p.find("TForm2")
+    box = window.child("ListBox") if window else None
+    return box["lines"] if box else None
+
+
+def status_text(p):
+    window = main_window(p)
+    edit = window.child("Edit") if window else None
+    return edit["text"] if edit else ""
+
+
+def scroll_position(p, form):
+    window = p.find(form)
+    bar = window.child("ScrollBar") if window else None
+    return bar["position"] if bar else None
+
+
+def press(p, form, box):
+    window = p.find(form, visible=True)
+    p.click_control(window, *box)
+
+
+def time_pixels(p):
+    window = p.find("TForm5", visible=True)
+    left, top, _, _ = window.client
+    x, y, width, height = TIME_TEXT
+    return p.pixels((left + x, top + y, width, height))
+
+
+def toggle_option(p, key):
+    p.activate(main_window(p))
+    p.key("alt+o", key)
+
+
+def open_three(p):
+    names = ["tone440.wav", "melody.mp3", "picture.avi"]
+    open_files(p, names)
+    p.wait_for(lambda: list_lines(p) == names, "the three names in the play list")
+
+
+def start_shows_time(p):
+    open_files(p, ["melody.mp3"])
+    press(p, "TForm1", START)
+    p.wait_for(lambda: p.find("TForm5", visible=True), "the time window")
+    first = time_pixels(p)
+    p.wait_for(lambda: time_pixels(p) != first, "the time to advance")
+    p.wait_for(lambda: "melody.mp3" in status_text(p), "the title in the status line")
+
+
+def continuous(p):
+    open_files(p, ["many/tone01.wav", "many/tone02.wav"])
+    toggle_option(p, "s")
+    press(p, "TForm1", START)
+    p.wait_for(lambda: "tone02.wav" in status_text(p), "the second file to play")
+
+
+def repeat(p):
+    open_files(p, ["many/tone01.wav"])
+    toggle_option(p, "r")
+    press(p, "TForm1", START)
+    p.wait_for(lambda: (scroll_position(p, "TForm5") or 0) >= 900, "the end of the file")
+    p.wait_for(lambda: (scroll_position(p, "TForm5") or 0) < 500, "the file to start again")
+
+
+def stop(p):
+    open_files(p, ["melody.mp3"])
+    press(p, "TForm1", START)
+    p.wait_for(lambda: (scroll_position(p, "TForm5") or 0) > 300, "the time to advance")
+    press(p, "TForm1", STOP)
+    held = p.wait_for(lambda: same_twice(lambda: scroll_position(p, "TForm5")), "a still time")
+    press(p, "TForm1", START)
+    p.wait_for(lambda: scroll_position(p, "TForm5") > held[0], "playing on from where it stopped")
+
+
+def same_twice(read):
+    first = read()
+    second = read()
+    return (first,) if first is not None and first == second else None
+
+
+def previous_and_next(p):
+    open_files(p, ["tone440.wav", "melody.mp3", "短い音.wav"])
+    press(p, "TForm1", NEXT)
+    p.wait_for(lambda: "melody.mp3" in status_text(p), "the second entry to play")
+    press(p, "TForm1", PREVIOUS)
+    p.wait_for(lambda: "tone440.wav" in status_text(p), "the first entry to play")
+    press(p, "TForm1", PREVIOUS)
+    p.wait_for(lambda: "短い音.wav" in status_text(p), "the last entry after wrapping")
+    press(p, "TForm1", NEXT)
+    p.wait_for(lambda: "tone440.wav" in status_text(p), "the first entry after wrapping")
+
+
+def video(p):
+    open_files(p, ["picture.avi"])
+    press(p, "TForm1", START)
+    display = p.wait_for(lambda: p.find("TForm3", visible=True), "the display window")
+    p.wait_for(lambda: p.find("TForm3", visible=True).client[2:] == (320, 256),
+               f"a 320 x 256 client area (it is {display.client[2:]})")
+
+
+def version(p):
+    p.activate(main_window(p))
+    p.key("alt+v")
+    p.wait_for(lambda: p.find("TForm4", visible=True), "the version window")
+    press(p, "TForm4", VERSION_CLOSE)
+    p.wait_for(lambda: p.find("TForm4", visible=False), "the version window to hide")
+
+
+def minimize_restore(p):
+    p.activate(main_window(p))
+    p.key("alt+space", "n")
+    p.wait_for(lambda: not p.find("TForm1", visible=True) and not p.find("TForm2", visible=True),
+               "every window of the player to go")
+    application = p.wait_for(lambda: p.find("TApplication", title="Sorvane", visible=True),
+                             "the application's icon")
+    p.restore(application)
+    p.wait_for(lambda: p.find("TForm1", visible=True) and p.find("TForm2", visible=True),
+               "the player and play list windows to come back")
+
+
+def close(p):
+    p.activate(main_window(p))
+    p.key("alt+f", "c")
+    code = p.wait_exit()
+    if code != 0:
+        raise p.fail(f"the program ended with exit code {code}")
+
+
+SCENARIOS = {function.__name__: function for function in [
+    open_three, start_shows_time, continuous, repeat, stop, previous_and_next, video, version,
+    minimize_restore, close]}
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--exe", required=True)
+    parser.add_argument("--probe", required=True)
+    parser.add_argument("--samples", required=True)
+    parser.add_argument("--artefacts", required=True)
+    parser.add_argument("scenario", choices=sorted(SCENARIOS))
+    arguments = parser.parse_args()
+    player = Player(arguments.exe, arguments.probe, arguments.samples, arguments.artefacts,
+                    arguments.scenario)
+    try:
+        player.start()
+        SCENARIOS[arguments.scenario](player)
+    finally:
+        player.stop()
+    print(f"{arguments.scenario}: passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
