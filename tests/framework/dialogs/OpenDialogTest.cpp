@@ -176,6 +176,24 @@ TEST_F(OpenDialogRun, EventsComeOnceEachInOrder) {
   EXPECT_EQ(dialog->SelectedFiles()->ItemCount(), 1);
 }
 
+namespace {
+
+class Rerunner : public TObject {
+public:
+  bool secondRun = true;
+  void RunAgain(TObject* sender) { secondRun = static_cast<TOpenDialog*>(sender)->RunDialog(); }
+};
+
+} // namespace
+
+TEST_F(OpenDialogRun, ARunFromItsOwnHandlerIsRefused) {
+  Rerunner rerunner;
+  dialog->OnShow = TNotifyEvent::Bind<&Rerunner::RunAgain>(rerunner);
+  EXPECT_TRUE(Run(TypeAndEnter("a.wav")));
+  EXPECT_FALSE(rerunner.secondRun);
+  EXPECT_EQ(dialog->FileName(), folder.PathOf("a.wav"));
+}
+
 TEST_F(OpenDialogRun, WhileOpenFileNameAndFilterIndexComeFromTheDialog) {
   dialog->SetOptions({ofHideReadOnly});
   dialog->SetFilter("wave|*.WAV|ALL|*.*");
