@@ -87,6 +87,9 @@ TOpenRequest TOpenDialog::Request() {
 }
 
 bool TOpenDialog::RunDialog() {
+  if (running_) {
+    return false;
+  }
   selectedFiles_.RemoveAll();
   TOpenRecord run(Request());
   currentFilterIndex_ = filterIndex_;

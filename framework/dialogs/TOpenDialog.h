@@ -21,7 +21,8 @@ using TIncludeItemEvent = TEvent<TObject*, const OFNOTIFYEXA&, bool&>;
 // ready, OnSelectionChange, OnFolderChange, OnTypeChange, OnIncludeItem, and OnCanClose
 // before it accepts. A cancelled or failed dialog leaves FileName, Options and FilterIndex
 // as they were and SelectedFiles empty; a choice too long for the file buffer is told to the
-// user in an error box and ends like a cancel.
+// user in an error box and ends like a cancel. A dialog that is open already (a handler of
+// its own calling RunDialog) is not run a second time: that call gives false.
 class TOpenDialog : public TCommonDialog {
 public:
   SORVANE_CLASS(TOpenDialog, TCommonDialog)

@@ -78,6 +78,9 @@ DialogDriver::DialogDriver(Script script)
 DialogDriver::~DialogDriver() { Finish(); }
 
 void DialogDriver::Finish() {
+  // The script may still ask this thread's windows something: answer while waiting.
+  PumpUntilWith(
+      &TakeThreadMessage, [this] { return done_.load(); }, 4 * pumpDeadline);
   if (thread_.joinable()) {
     thread_.join();
   }
@@ -96,6 +99,7 @@ void DialogDriver::Note(const String& problem) {
 void DialogDriver::Run(const Script& script) {
   script(*this);
   CancelOpenDialog();
+  done_ = true;
 }
 
 void DialogDriver::CancelOpenDialog() {
@@ -178,15 +182,29 @@ void DialogDriver::ClearBox() {
 void DialogDriver::Click(HWND window) {
   RECT bounds{};
   GetWindowRect(window, &bounds);
-  const POINT middle{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
-  Send({MouseInput(MOUSEEVENTF_MOVE, middle), MouseInput(MOUSEEVENTF_LEFTDOWN, middle),
-        MouseInput(MOUSEEVENTF_LEFTUP, middle)});
+  ClickAt(POINT{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2});
+}
+
+void DialogDriver::ClickAt(POINT at) {
+  Send({MouseInput(MOUSEEVENTF_MOVE, at), MouseInput(MOUSEEVENTF_LEFTDOWN, at),
+        MouseInput(MOUSEEVENTF_LEFTUP, at)});
+}
+
+LRESULT DialogDriver::Ask(HWND window, UINT message) {
+  // Asked with a time limit, so a thread that no longer answers cannot hold the script.
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutA(window, message, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer)) {
+    return 0;
+  }
+  return static_cast<LRESULT>(answer);
 }
 
 String DialogDriver::TextOf(HWND window) {
-  const auto length = static_cast<int>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
-  String text(static_cast<std::size_t>(length) + 1, '\0');
-  GetWindowTextA(window, text.data(), length + 1);
+  const auto length = static_cast<std::size_t>(Ask(window, WM_GETTEXTLENGTH));
+  String text(length + 1, '\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, 1000, &copied);
   text.resize(text.find('\0'));
   return text;
 }

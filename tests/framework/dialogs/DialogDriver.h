@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <mutex>
 #include <string_view>
@@ -24,7 +25,7 @@ public:
   DialogDriver(const DialogDriver&) = delete;
   DialogDriver& operator=(const DialogDriver&) = delete;
 
-  // Waits for the script to end.
+  // Waits for the script to end, answering what it asks of this thread's windows.
   void Finish();
   std::vector<String> Problems();
 
@@ -44,8 +45,9 @@ public:
   void PressWith(WORD modifier, WORD key);
   // Empties the focused box: End, Shift+Home, Delete; waits until it is empty.
   void ClearBox();
-  // Presses the left mouse button on the middle of window.
+  // Presses the left mouse button on the middle of window, or at a point of the screen.
   void Click(HWND window);
+  void ClickAt(POINT at);
   // Waits until condition holds; false (and a problem noted) after the deadline.
   bool WaitUntil(const std::function<bool()>& condition, const char* what);
   // The window that has the keyboard focus in the test's thread.
@@ -54,6 +56,9 @@ public:
 
   // The text of a window of the test's thread.
   static String TextOf(HWND window);
+  // The answer of a window of the test's thread to a message without parameters; 0 when it
+  // does not answer within a second.
+  static LRESULT Ask(HWND window, UINT message);
 
 private:
   void Run(const Script& script);
@@ -63,5 +68,6 @@ private:
   DWORD testThread_;
   std::mutex mutex_;
   std::vector<String> problems_;
+  std::atomic<bool> done_{false};
   std::thread thread_;
 };

@@ -41,7 +41,10 @@ Bytes ChildResource(std::span<const std::uint8_t> resource, std::string_view nam
     children.SkipObject(false);
     if (childName == name) {
       Bytes child{'T', 'P', 'F', '0'};
-      child.insert(child.end(), resource.begin() + start, resource.begin() + children.Position());
+      const auto end = static_cast<std::size_t>(children.Position());
+      const std::span<const std::uint8_t> record =
+          resource.subspan(static_cast<std::size_t>(start), end - static_cast<std::size_t>(start));
+      child.insert(child.end(), record.begin(), record.end());
       return child;
     }
   }

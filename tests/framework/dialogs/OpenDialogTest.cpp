@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
 #include <dlgs.h>
 
 #include <cstring>
@@ -41,6 +42,8 @@ public:
   std::vector<String> events;
   std::vector<String> selectedWhenAsked;
   String fileNameWhenAsked;
+  String fileNameWhenSelected;
+  std::int32_t filterIndexWhenChanged = 0;
   std::int32_t filterIndexWhenShown = 0;
   HWND handleWhenShown = nullptr;
   RECT frameWhenShown{};
@@ -62,12 +65,27 @@ public:
     canClose = allowClose;
   }
   void FolderChange(TObject*) { events.push_back("folder"); }
+  void SelectionChange(TObject* sender) {
+    events.push_back("selection");
+    fileNameWhenSelected = static_cast<TOpenDialog*>(sender)->FileName();
+  }
+  void TypeChange(TObject* sender) {
+    events.push_back("type");
+    filterIndexWhenChanged = static_cast<TOpenDialog*>(sender)->FilterIndex();
+  }
+  void IncludeItem(TObject*, const OFNOTIFYEXA&, bool& include) {
+    events.push_back("include");
+    include = true;
+  }
 
   void Watch(TOpenDialog& dialog) {
     dialog.OnShow = TNotifyEvent::Bind<&Observer::Show>(*this);
     dialog.OnClose = TNotifyEvent::Bind<&Observer::Close>(*this);
     dialog.OnCanClose = TCloseQueryEvent::Bind<&Observer::CanClose>(*this);
     dialog.OnFolderChange = TNotifyEvent::Bind<&Observer::FolderChange>(*this);
+    dialog.OnSelectionChange = TNotifyEvent::Bind<&Observer::SelectionChange>(*this);
+    dialog.OnTypeChange = TNotifyEvent::Bind<&Observer::TypeChange>(*this);
+    dialog.OnIncludeItem = TIncludeItemEvent::Bind<&Observer::IncludeItem>(*this);
   }
   int Count(const String& event) const {
     return static_cast<int>(std::count(events.begin(), events.end(), event));
@@ -158,6 +176,24 @@ TEST_F(OpenDialogRun, EventsComeOnceEachInOrder) {
   EXPECT_EQ(dialog->SelectedFiles()->ItemCount(), 1);
 }
 
+namespace {
+
+class Rerunner : public TObject {
+public:
+  bool secondRun = true;
+  void RunAgain(TObject* sender) { secondRun = static_cast<TOpenDialog*>(sender)->RunDialog(); }
+};
+
+} // namespace
+
+TEST_F(OpenDialogRun, ARunFromItsOwnHandlerIsRefused) {
+  Rerunner rerunner;
+  dialog->OnShow = TNotifyEvent::Bind<&Rerunner::RunAgain>(rerunner);
+  EXPECT_TRUE(Run(TypeAndEnter("a.wav")));
+  EXPECT_FALSE(rerunner.secondRun);
+  EXPECT_EQ(dialog->FileName(), folder.PathOf("a.wav"));
+}
+
 TEST_F(OpenDialogRun, WhileOpenFileNameAndFilterIndexComeFromTheDialog) {
   dialog->SetOptions({ofHideReadOnly});
   dialog->SetFilter("wave|*.WAV|ALL|*.*");
@@ -175,6 +211,66 @@ TEST_F(OpenDialogRun, WhileOpenFileNameAndFilterIndexComeFromTheDialog) {
   EXPECT_EQ(observer.fileNameWhenAsked, folder.PathOf("b.wav"));
   EXPECT_EQ(dialog->FileName(), folder.PathOf("b.wav"));
   EXPECT_EQ(dialog->FilterIndex(), 2);
+}
+
+TEST_F(OpenDialogRun, ChoosingAnotherFileTypeIsSeenWhileOpenAndKept) {
+  dialog->SetFilter("ALL|*.*|wave|*.WAV");
+  EXPECT_TRUE(Run([this](DialogDriver& user) {
+    HWND frame = user.WaitForDialog();
+    if (!frame) {
+      return;
+    }
+    HWND nameBox = user.Focus();
+    HWND types = GetDlgItem(frame, cmb1);
+    // Alt with the type label's access key, F4 to open the list, the next type, Enter.
+    user.PressWith(VK_MENU, 'T');
+    user.WaitUntil([&] { return user.Focus() == types; }, "the file type box");
+    user.Press(VK_F4);
+    user.WaitUntil([&] { return DialogDriver::Ask(types, CB_GETDROPPEDSTATE) != 0; },
+                   "the list of types");
+    user.Press(VK_DOWN);
+    user.Press(VK_RETURN);
+    user.WaitUntil([this] { return observer.Count("type") == 1; }, "the type change");
+    user.PressWith(VK_MENU, 'N');
+    user.WaitUntil([&] { return user.Focus() == nameBox; }, "the file name box");
+    user.Type("a.wav");
+    user.Press(VK_RETURN);
+  }));
+  EXPECT_EQ(observer.Count("type"), 1);
+  EXPECT_EQ(observer.filterIndexWhenChanged, 2);
+  EXPECT_EQ(dialog->FilterIndex(), 2);
+}
+
+TEST_F(OpenDialogRun, APressOnAFileIsASelectionChange) {
+  EXPECT_TRUE(Run([this](DialogDriver& user) {
+    HWND frame = user.WaitForDialog();
+    if (!frame) {
+      return;
+    }
+    HWND view = FindWindowExA(frame, nullptr, "SHELLDLL_DefView", nullptr);
+    HWND list = FindWindowExA(view, nullptr, "SysListView32", nullptr);
+    RECT item{LVIR_LABEL, 0, 0, 0};
+    SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    POINT at{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    ClientToScreen(list, &at);
+    HWND nameBox = user.Focus();
+    user.ClickAt(at);
+    user.WaitUntil([&] { return DialogDriver::TextOf(nameBox) == "a.wav"; }, "the selection");
+    user.Click(GetDlgItem(frame, IDOK));
+  }));
+  EXPECT_GE(observer.Count("selection"), 1);
+  EXPECT_EQ(observer.fileNameWhenSelected, folder.PathOf("a.wav"));
+  EXPECT_EQ(dialog->FileName(), folder.PathOf("a.wav"));
+}
+
+TEST_F(OpenDialogRun, IncludeNotificationsAskAboutEachItem) {
+  dialog->SetOptions({ofHideReadOnly, ofEnableIncludeNotify});
+  Run([](DialogDriver& user) {
+    if (user.WaitForDialog()) {
+      user.Press(VK_ESCAPE);
+    }
+  });
+  EXPECT_GE(observer.Count("include"), 2);
 }
 
 TEST_F(OpenDialogRun, ARefusedCloseKeepsTheDialogOpen) {

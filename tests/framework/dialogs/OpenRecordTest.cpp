@@ -20,6 +20,9 @@ TOpenRequest RequestWith(TOpenOptions options, const String& fileName = {}) {
   return request;
 }
 
+UINT_PTR CALLBACK ExplorerHook(HWND, UINT, WPARAM, LPARAM) { return 1; }
+UINT_PTR CALLBACK OldStyleHook(HWND, UINT, WPARAM, LPARAM) { return 2; }
+
 String BufferText(const TOpenRecord& run) { return String(run.Names().data()); }
 
 } // namespace
@@ -136,8 +139,8 @@ TEST(OpenRecord, AnOldStyleDialogTakesTheDefaultExtensionFromTheFileName) {
 
 TEST(OpenRecord, TheHookOfTheDialogsStyleIsSet) {
   TOpenRequest request = RequestWith({});
-  request.explorerHook = [](HWND, UINT, WPARAM, LPARAM) -> UINT_PTR { return 1; };
-  request.oldStyleHook = [](HWND, UINT, WPARAM, LPARAM) -> UINT_PTR { return 2; };
+  request.explorerHook = &ExplorerHook;
+  request.oldStyleHook = &OldStyleHook;
   TOpenRecord explorer(request);
   EXPECT_EQ(explorer.Record().lpfnHook, request.explorerHook);
   request.options = {ofOldStyleDialog};
