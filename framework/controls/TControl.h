@@ -172,7 +172,6 @@ protected:
   // Reads the control's data, then tells it that its parent's colour, font, hint setting,
   // icon font and reading order apply.
   void ReadOwnData(TReader& reader) override;
-  void FinishLoading() override;
   void ComponentNotice(TComponent* component, TOperation operation) override;
   // The context menu was asked for at pos (client coordinates): calls OnContextPopup.
   virtual void DoContextPopup(POINT pos, bool& handled);
