@@ -14,6 +14,8 @@ public:
   void SetMessage(String message) { message_ = std::move(message); }
   const char* what() const noexcept override { return message_.c_str(); }
   virtual const char* ClassName() const noexcept { return "Exception"; }
+  // Throws a copy of this exception as its own class (for code that holds it by its base).
+  [[noreturn]] virtual void Raise() const { throw *this; }
 
 private:
   String message_;
@@ -25,6 +27,7 @@ private:
   public:                                                                                          \
     using Base::Base;                                                                              \
     const char* ClassName() const noexcept override { return #Class; }                             \
+    [[noreturn]] void Raise() const override { throw *this; }                                      \
   }
 
 // Silent failure: ends an operation without any report.
@@ -76,6 +79,7 @@ public:
       : Exception(std::move(message)), errorCode_(errorCode) {}
   int ErrorCode() const noexcept { return errorCode_; }
   const char* ClassName() const noexcept override { return "EInOutError"; }
+  [[noreturn]] void Raise() const override { throw *this; }
 
 private:
   int errorCode_;
@@ -88,6 +92,7 @@ public:
       : Exception(std::move(message)), errorCode_(errorCode) {}
   unsigned long ErrorCode() const noexcept { return errorCode_; }
   const char* ClassName() const noexcept override { return "EWin32Error"; }
+  [[noreturn]] void Raise() const override { throw *this; }
 
 private:
   unsigned long errorCode_;

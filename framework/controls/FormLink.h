@@ -23,10 +23,22 @@ public:
   // The form's own key-down handling when it previews its controls' keys; true when it used
   // the key up.
   virtual bool PreviewKeyDown(TWMKey& message) = 0;
+  // The form's modal result (a button's ModalResult when it is clicked).
+  virtual void SetModalResult(int value) = 0;
+
+  // The control of the form that last took the focus, as the controls noted it; none before
+  // the first and after it left the form.
+  TWinControl* FocusedControl() const { return focused_; }
+  void NoteFocused(TWinControl* control) { focused_ = control; }
+  // Forgets the focused control when it is control or lies inside it (control is leaving).
+  void ForgetFocused(const TControl& control);
 
 protected:
   TFormLink() = default;
   TFormLink(const TFormLink&) = delete;
   TFormLink& operator=(const TFormLink&) = delete;
   ~TFormLink() = default;
+
+private:
+  TWinControl* focused_ = nullptr;
 };

@@ -20,6 +20,7 @@ SORVANE_MESSAGE_ROWS(TControl){
     SORVANE_ON(XM_ENABLEDCHANGED, XMEnabledChanged),
     SORVANE_ON(XM_VISIBLECHANGED, XMVisibleChanged),
     SORVANE_ON(XM_TEXTCHANGED, XMTextChanged),
+    SORVANE_ON(XM_PARENTSHOWHINTCHANGED, XMParentShowHintChanged),
 };
 SORVANE_MESSAGE_TABLE(TControl)
 
@@ -33,6 +34,8 @@ TPublishedTables TControl::Published() {
       PublishedProperty<&TControl::Left, &TControl::SetLeft>("Left"),
       PublishedProperty<&TControl::ParentColor, &TControl::SetParentColor>("ParentColor"),
       PublishedProperty<&TControl::ParentFont, &TControl::SetParentFont>("ParentFont"),
+      PublishedProperty<&TControl::ParentShowHint, &TControl::SetParentShowHint>("ParentShowHint"),
+      PublishedProperty<&TControl::ShowHint, &TControl::SetShowHint>("ShowHint"),
       PublishedProperty<&TControl::Top, &TControl::SetTop>("Top"),
       PublishedProperty<&TControl::Visible, &TControl::SetVisible>("Visible"),
       PublishedProperty<&TControl::Width, &TControl::SetWidth>("Width"),
@@ -198,6 +201,30 @@ void TControl::SetParentFont(bool value) {
   }
 }
 
+void TControl::SetShowHint(bool value) {
+  if (showHint_ != value) {
+    showHint_ = value;
+    parentShowHint_ = false;
+    Deliver(XM_SHOWHINTCHANGED);
+  }
+}
+
+void TControl::SetParentShowHint(bool value) {
+  if (parentShowHint_ != value) {
+    parentShowHint_ = value;
+    if (parent_ && !IsReading()) {
+      Deliver(XM_PARENTSHOWHINTCHANGED);
+    }
+  }
+}
+
+void TControl::XMParentShowHintChanged(TMessage&) {
+  if (parentShowHint_ && parent_) {
+    SetShowHint(parent_->ShowHint());
+    parentShowHint_ = true;
+  }
+}
+
 void TControl::OwnFontChanged() {
   if (!changingFont_) {
     parentFont_ = false;
@@ -216,6 +243,7 @@ void TControl::FinishLoading() {
   if (parent_) {
     Deliver(XM_PARENTCOLORCHANGED);
     Deliver(XM_PARENTFONTCHANGED);
+    Deliver(XM_PARENTSHOWHINTCHANGED);
   }
 }
 

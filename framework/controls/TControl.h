@@ -107,6 +107,12 @@ public:
   bool ParentFont() const { return parentFont_; }
   void SetParentFont(bool value);
 
+  // Whether the control shows its hint; with ParentShowHint it follows its parent.
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool value);
+  bool ParentShowHint() const { return parentShowHint_; }
+  void SetParentShowHint(bool value);
+
   bool MouseCapture() const;
   void SetMouseCapture(bool value);
 
@@ -172,6 +178,7 @@ private:
   void XMEnabledChanged(TMessage& message);
   void XMVisibleChanged(TMessage& message);
   void XMTextChanged(TMessage& message);
+  void XMParentShowHintChanged(TMessage& message);
   // What a control without a window does with WM_SETTEXT and WM_GETTEXT: keeps the text.
   void TakeText(TWMSetText message);
   void GiveText(TWMGetText message) const;
@@ -187,6 +194,8 @@ private:
   bool enabled_ = true;
   bool parentFont_ = true;
   bool parentColor_ = true;
+  bool showHint_ = false;
+  bool parentShowHint_ = true;
   bool changingFont_ = false;
   TColor color_ = clWindow;
   TFont font_;

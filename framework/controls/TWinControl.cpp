@@ -11,8 +11,11 @@
 
 TPublishedTables TWinControl::Published() {
   static const TPropInfo properties[] = {
+      PublishedProperty<&TWinControl::Ctl3D, &TWinControl::SetCtl3D>("Ctl3D"),
       PublishedProperty<&TWinControl::TabOrder, &TWinControl::SetTabOrder>("TabOrder"),
       PublishedProperty<&TWinControl::TabStop, &TWinControl::SetTabStop>("TabStop"),
+      PublishedProperty<&TWinControl::OnEnter>("OnEnter"),
+      PublishedProperty<&TWinControl::OnExit>("OnExit"),
       PublishedProperty<&TWinControl::OnKeyDown>("OnKeyDown"),
       PublishedProperty<&TWinControl::OnKeyPress>("OnKeyPress"),
       PublishedProperty<&TWinControl::OnKeyUp>("OnKeyUp"),
@@ -38,6 +41,8 @@ SORVANE_MESSAGE_ROWS(TWinControl){
     SORVANE_ON(WM_CHAR, WMChar),
     SORVANE_ON(XN_KEYDOWN, XNKeyDown),
     SORVANE_ON(XN_SYSKEYDOWN, XNKeyDown),
+    SORVANE_ON(XN_CHAR, XNChar),
+    SORVANE_ON(XN_SYSCHAR, XNSysChar),
     SORVANE_ON(XN_BASE + WM_CTLCOLORMSGBOX, XNColor),
     SORVANE_ON(XN_BASE + WM_CTLCOLOREDIT, XNColor),
     SORVANE_ON(XN_BASE + WM_CTLCOLORLISTBOX, XNColor),
@@ -52,6 +57,9 @@ SORVANE_MESSAGE_ROWS(TWinControl){
     SORVANE_ON(XM_FONTCHANGED, XMFontChanged),
     SORVANE_ON(XM_COLORCHANGED, XMColorChanged),
     SORVANE_ON(XM_DIALOGKEY, XMDialogKey),
+    SORVANE_ON(XM_DIALOGCHAR, XMDialogChar),
+    SORVANE_ON(XM_FOCUSCHANGED, XMFocusChanged),
+    SORVANE_ON(XM_SHOWHINTCHANGED, XMShowHintChanged),
 };
 SORVANE_MESSAGE_TABLE(TWinControl)
 
@@ -61,6 +69,9 @@ TWinControl::TWinControl(TComponent* owner)
 }
 
 TWinControl::~TWinControl() {
+  if (TFormLink* form = ParentForm()) {
+    form->ForgetFocused(*this);
+  }
   if (Parent()) {
     Parent()->RemoveControl(this);
   }
@@ -93,11 +104,15 @@ void TWinControl::InsertControl(TControl* control) {
   if (!control->IsReading()) {
     control->Deliver(XM_PARENTCOLORCHANGED);
     control->Deliver(XM_PARENTFONTCHANGED);
+    control->Deliver(XM_PARENTSHOWHINTCHANGED);
   }
   control->Invalidate();
 }
 
 void TWinControl::RemoveControl(TControl* control) {
+  if (TFormLink* form = ParentForm()) {
+    form->ForgetFocused(*control);
+  }
   control->Invalidate();
   if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
     try {
@@ -222,6 +237,19 @@ void TWinControl::XMColorChanged(TMessage&) {
   }
 }
 
+void TWinControl::XMShowHintChanged(TMessage&) {
+  for (TControl* child : controls_) {
+    child->Deliver(XM_PARENTSHOWHINTCHANGED);
+  }
+}
+
+void TWinControl::SetCtl3D(bool value) {
+  if (ctl3D_ != value) {
+    ctl3D_ = value;
+    RecreateWnd();
+  }
+}
+
 void TWinControl::XNColor(TWMCtlColor& message) {
   HDC dc = message.ChildDC();
   SetTextColor(dc, ColorToRGB(Font().Color()));
@@ -269,12 +297,17 @@ void TWinControl::WndProc(TMessage& message) {
   TControl::WndProc(message);
 }
 
+// The native control takes the focus first, so that what the notices and events do finds
+// it focused.
 void TWinControl::WMSetFocus(TWMSetFocus& message) {
   TFormLink* form = HostForm();
   if (form && !form->SetFocusedControl(this)) {
     return;
   }
   DefaultHandler(message);
+  if (form) {
+    NoteFocusMove(*form);
+  }
 }
 
 void TWinControl::WMCancelMode(TWMNoParams& message) {

@@ -76,6 +76,12 @@ public:
   // the showing state and the focus are kept.
   void RecreateWnd();
 
+  // Whether the control draws a sunken three-dimensional edge where it has a border.
+  bool Ctl3D() const { return ctl3D_; }
+  void SetCtl3D(bool value);
+
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
   TKeyEvent OnKeyDown;
   TKeyEvent OnKeyUp;
   TKeyPressEvent OnKeyPress;
@@ -112,6 +118,10 @@ protected:
   virtual void KeyDown(WORD& key, TShiftState shift);
   virtual void KeyUp(WORD& key, TShiftState shift);
   virtual void KeyPress(char& key);
+  // The focus came to the control from another control of its form (OnEnter), or left it
+  // for another (OnExit).
+  virtual void DoEnter();
+  virtual void DoExit();
 
   void ApplyBounds() override;
   // Reflects a notification to the framework control whose window child is; the parent's
@@ -120,6 +130,10 @@ protected:
   void WMCommand(TWMCommand& message);
   // Offers a dialog key to the child controls; the first that takes it ends the offer.
   void XMDialogKey(TWMKey& message);
+  // Offers a dialog character (an accelerator) to the child controls the same way.
+  void XMDialogChar(TWMKey& message);
+  // Passes the focus-changed notice on to the child controls.
+  void XMFocusChanged(TMessage& message);
   void FontChanged() override;
   void ColorChanged() override;
   void FinishLoading() override;
@@ -133,6 +147,12 @@ private:
   bool RouteMouseToChild(TMessage& message);
   bool IsMenuKey(TWMKey& message);
   bool IsDialogKeyFor(WORD key, TWMKey& message);
+  // Offers message to the child controls until one answers non-zero; that answer is the
+  // result.
+  void OfferToChildren(TMessage& message);
+  // The focus-changed notice for the form, then OnExit of the control that had the focus
+  // and OnEnter of this one.
+  void NoteFocusMove(TFormLink& form);
 
   void WMPaint(TWMPaint& message);
   void WMEraseBkgnd(TWMEraseBkgnd& message);
@@ -146,6 +166,9 @@ private:
   void WMKeyUp(TWMKey& message);
   void WMChar(TWMKey& message);
   void XNKeyDown(TWMKey& message);
+  void XNChar(TWMKey& message);
+  void XNSysChar(TWMKey& message);
+  void XMShowHintChanged(TMessage& message);
   void XNColor(TWMCtlColor& message);
   void XMEnabledChanged(TMessage& message);
   void XMVisibleChanged(TMessage& message);
@@ -163,6 +186,7 @@ private:
   int loadedTabOrder_ = -1;
   bool showing_ = false;
   bool tabStop_ = false;
+  bool ctl3D_ = true;
   TBrush brush_;
 };
 

@@ -1,6 +1,7 @@
 #include "TWinControl.h"
 
 #include "FormLink.h"
+#include "FrameworkMessages.h"
 
 #include <algorithm>
 
@@ -106,3 +107,34 @@ void TWinControl::SelectNext(TWinControl* current, TTabDirection direction, TTab
     next->SetFocus();
   }
 }
+
+void TWinControl::NoteFocusMove(TFormLink& form) {
+  TWinControl* previous = form.FocusedControl();
+  if (previous == this) {
+    return;
+  }
+  form.NoteFocused(this);
+  form.FormControl().Deliver(XM_FOCUSCHANGED, 0,
+                             reinterpret_cast<LPARAM>(static_cast<TControl*>(this)));
+  if (previous) {
+    previous->DoExit();
+  }
+  // OnExit may have sent the focus on (or back); then this control was not entered.
+  if (form.FocusedControl() == this) {
+    DoEnter();
+  }
+}
+
+void TWinControl::DoEnter() {
+  if (OnEnter) {
+    OnEnter(this);
+  }
+}
+
+void TWinControl::DoExit() {
+  if (OnExit) {
+    OnExit(this);
+  }
+}
+
+void TWinControl::XMFocusChanged(TMessage& message) { OfferToChildren(message); }

@@ -127,11 +127,39 @@ void TWinControl::WMChar(TWMKey& message) {
   }
 }
 
-void TWinControl::XMDialogKey(TWMKey& message) {
+void TWinControl::OfferToChildren(TMessage& message) {
   for (TControl* child : controls_) {
-    if (child->Deliver(XM_DIALOGKEY, message.CharCode(), message.KeyData()) != 0) {
-      message.SetResult(1);
+    message.Result = child->Deliver(message.Msg, message.WParam, message.LParam);
+    if (message.Result != 0) {
       return;
     }
+  }
+}
+
+void TWinControl::XMDialogKey(TWMKey& message) { OfferToChildren(message); }
+
+void TWinControl::XMDialogChar(TWMKey& message) { OfferToChildren(message); }
+
+// A character typed into a control that does not take characters itself is offered to the
+// form as an accelerator of its controls; one taken is used up.
+void TWinControl::XNChar(TWMKey& message) {
+  if (handle_ && (SendMessageA(handle_, WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS)) {
+    return;
+  }
+  TFormLink* form = ParentForm();
+  if (form && form->FormControl().Deliver(XM_DIALOGCHAR, message.CharCode(), message.KeyData())) {
+    message.SetResult(1);
+  }
+}
+
+// Alt with a character: an accelerator of the form's controls first; what none of them takes
+// goes on to the window system (the menu bar's access keys).
+void TWinControl::XNSysChar(TWMKey& message) {
+  if (message.CharCode() == VK_SPACE) {
+    return;
+  }
+  TFormLink* form = ParentForm();
+  if (form && form->FormControl().Deliver(XM_DIALOGCHAR, message.CharCode(), message.KeyData())) {
+    message.SetResult(1);
   }
 }

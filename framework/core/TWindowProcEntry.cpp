@@ -1,6 +1,7 @@
 #include "TWindowProcEntry.h"
 
 #include "ExceptionReport.h"
+#include "FaultTranslation.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ LRESULT CALLBACK TWindowProcEntry::Forward(HWND window, UINT message, WPARAM wPa
     return DefWindowProcA(window, message, wParam, lParam);
   }
   TMessage record{message, wParam, lParam, 0};
+  TFaultScope faults;
   try {
     entry->target_.Call(entry->target_.Object, record);
   } catch (...) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ClassInfo.h"
+#include "ControlTypes.h"
 #include "Events.h"
 #include "MessageRecords.h"
 #include "PublishedEnum.h"
@@ -9,10 +10,6 @@
 #define SORVANE_TBorderIcon(X) X(biSystemMenu) X(biMinimize) X(biMaximize) X(biHelp)
 SORVANE_ENUM(TBorderIcon, SORVANE_TBorderIcon)
 using TBorderIcons = TSet<TBorderIcon>;
-
-#define SORVANE_TFormBorderStyle(X)                                                                \
-  X(bsNone) X(bsSingle) X(bsSizeable) X(bsDialog) X(bsToolWindow) X(bsSizeToolWin)
-SORVANE_ENUM(TFormBorderStyle, SORVANE_TFormBorderStyle)
 
 #define SORVANE_TFormStyle(X) X(fsNormal) X(fsMDIChild) X(fsMDIForm) X(fsStayOnTop)
 SORVANE_ENUM(TFormStyle, SORVANE_TFormStyle)
@@ -38,17 +35,6 @@ enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
 // The resolution a form is taken to be designed at until its resource or the screen says.
 inline constexpr int defaultPixelsPerInch = 96;
-
-// How a modal form ended: the command of the button that closed it, none while it runs.
-using TModalResult = int;
-inline constexpr TModalResult mrNone = 0;
-inline constexpr TModalResult mrOk = IDOK;
-inline constexpr TModalResult mrCancel = IDCANCEL;
-inline constexpr TModalResult mrAbort = IDABORT;
-inline constexpr TModalResult mrRetry = IDRETRY;
-inline constexpr TModalResult mrIgnore = IDIGNORE;
-inline constexpr TModalResult mrYes = IDYES;
-inline constexpr TModalResult mrNo = IDNO;
 
 // Sender, what to do with the form (may be changed).
 using TCloseEvent = TEvent<TObject*, TCloseAction&>;

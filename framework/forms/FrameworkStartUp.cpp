@@ -2,6 +2,7 @@
 #include "ControlTags.h"
 #include "ExceptionReport.h"
 #include "FaultReport.h"
+#include "SimpleControls.h"
 #include "TApplication.h"
 #include "TScreen.h"
 
@@ -10,8 +11,8 @@
 TApplication* Application = nullptr;
 
 // Made before the program's entry point runs: the control tags, the screen and the
-// application object, the exception reporter, the global component lookup and the top-level
-// fault report; released after it returns.
+// application object, the exception reporter, the global component lookup, the top-level
+// fault report and the registered control classes; released after it returns.
 namespace {
 
 void ReportThroughApplication(TObject* sender) { Application->ReportCurrentException(sender); }
@@ -26,6 +27,7 @@ public:
       SetExceptionReporter(ReportThroughApplication);
       SetGlobalComponentLookup(FindFormByName);
       InstallFaultReport();
+      RegisterSimpleControls();
     } catch (...) {
       ReportEscapedException();
     }

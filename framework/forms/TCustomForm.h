@@ -77,7 +77,7 @@ public:
   int ClientHeight() const { return TControl::ClientHeight(); }
   RECT ClientRect() const override;
   TModalResult ModalResult() const { return modalResult_; }
-  void SetModalResult(TModalResult value) { modalResult_ = value; }
+  void SetModalResult(TModalResult value) override { modalResult_ = value; }
   void SuspendFocusNotices(bool suspend) { focusNoticesSuspended_ = suspend; }
 
   TNotifyEvent OnActivate;

@@ -14,3 +14,11 @@ target_compile_options(sorvane_code INTERFACE
   -Wall -Wextra -Wpedantic -Werror
   -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align -Woverloaded-virtual
   -Wconversion -Wsign-conversion -Wnull-dereference -Wformat=2 -Wimplicit-fallthrough)
+
+# Processor faults in the framework's handlers become exceptions (framework/core/
+# FaultTranslation.cpp): the thread is resumed in a function that throws, as if the faulting
+# instruction had called it. The unwinder then needs the exception tables to cover every
+# instruction that can fault, not only calls.
+if(WIN32 AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  target_compile_options(sorvane_code INTERFACE -fnon-call-exceptions -fasynchronous-unwind-tables)
+endif()

@@ -2,6 +2,8 @@
 
 #include "Exception.h"
 
+#include <algorithm>
+
 TPublishedTables TLoadedForm::Published() {
   static const TMethodInfo methods[] = {
       PublishedMethod<&TLoadedForm::FormCreate>("FormCreate"),
@@ -59,3 +61,39 @@ void TButtonForm::Edit1KeyDown(TObject*, WORD& key, TShiftState) {
     key = 0;
   }
 }
+
+TPublishedTables TSimpleForm::Published() {
+  static const TMethodInfo methods[] = {
+      PublishedMethod<&TSimpleForm::NameEditChange>("NameEditChange"),
+      PublishedMethod<&TSimpleForm::NameEditEnter>("NameEditEnter"),
+      PublishedMethod<&TSimpleForm::NameEditExit>("NameEditExit"),
+      PublishedMethod<&TSimpleForm::OkButtonClick>("OkButtonClick"),
+      PublishedMethod<&TSimpleForm::OkButtonEnter>("OkButtonEnter"),
+      PublishedMethod<&TSimpleForm::CancelButtonClick>("CancelButtonClick"),
+      PublishedMethod<&TSimpleForm::PlayButtonClick>("PlayButtonClick"),
+  };
+  return {{}, methods, {}};
+}
+
+int TSimpleForm::Count(const String& event) const {
+  return static_cast<int>(std::count(events.begin(), events.end(), event));
+}
+
+void TSimpleForm::NameEditChange(TObject*) { events.push_back("NameEdit.Change"); }
+
+void TSimpleForm::NameEditEnter(TObject*) { events.push_back("NameEdit.Enter"); }
+
+void TSimpleForm::NameEditExit(TObject*) {
+  events.push_back("NameEdit.Exit");
+  if (keepFocusInEdit) {
+    Find<TWinControl>("NameEdit").SetFocus();
+  }
+}
+
+void TSimpleForm::OkButtonClick(TObject*) { events.push_back("OkButton.Click"); }
+
+void TSimpleForm::OkButtonEnter(TObject*) { events.push_back("OkButton.Enter"); }
+
+void TSimpleForm::CancelButtonClick(TObject*) { events.push_back("CancelButton.Click"); }
+
+void TSimpleForm::PlayButtonClick(TObject*) { events.push_back("PlayButton.Click"); }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "Exception.h"
 #include "TCustomControl.h"
 #include "TForm.h"
 #include "TTimer.h"
 #include "TestControls.h"
+
+#include <vector>
 
 // Forms whose resources (forms/*.form) the tests load.
 
@@ -76,4 +79,35 @@ public:
 
   void Button1Click(TObject* sender);
   void Edit1KeyDown(TObject* sender, WORD& key, TShiftState shift);
+};
+
+// The simple controls on a form that declares no fields for them: the loader finds their
+// classes through the registry. The handlers note each event in order.
+class TSimpleForm : public TForm {
+public:
+  SORVANE_CLASS(TSimpleForm, TForm)
+  SORVANE_PUBLISHED
+  using TForm::TForm;
+
+  // The control of that name and class; an Exception when there is none.
+  template <class T> T& Find(const char* name) const {
+    T* found = dynamic_cast<T*>(FindComponent(name));
+    if (!found) {
+      throw Exception(String("no control ") + name);
+    }
+    return *found;
+  }
+  int Count(const String& event) const;
+
+  std::vector<String> events;
+  // NameEdit's OnExit takes the focus back, as a check of its text would.
+  bool keepFocusInEdit = false;
+
+  void NameEditChange(TObject* sender);
+  void NameEditEnter(TObject* sender);
+  void NameEditExit(TObject* sender);
+  void OkButtonClick(TObject* sender);
+  void OkButtonEnter(TObject* sender);
+  void CancelButtonClick(TObject* sender);
+  void PlayButtonClick(TObject* sender);
 };

@@ -1,0 +1,31 @@
+#include "KeyInput.h"
+
+#include <vector>
+
+namespace {
+
+INPUT KeyEvent(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+} // namespace
+
+void PressKey(WORD key) { PressKeyWith({}, key); }
+
+void PressKeyWith(std::initializer_list<WORD> modifiers, WORD key) {
+  std::vector<INPUT> inputs;
+  for (WORD modifier : modifiers) {
+    inputs.push_back(KeyEvent(modifier, false));
+  }
+  inputs.push_back(KeyEvent(key, false));
+  inputs.push_back(KeyEvent(key, true));
+  for (auto it = modifiers.end(); it != modifiers.begin();) {
+    inputs.push_back(KeyEvent(*--it, true));
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
