@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -79,6 +80,10 @@ public:
   // Shows the application window (the taskbar button) while any form is visible.
   void UpdateTaskbarButton();
 
+  // Shows the topic of context in HelpFile (WinHelpA); false when there is no help file or
+  // the help program refused.
+  bool HelpContext(std::int32_t context);
+
   void HookMainWindow(TWindowHook hook);
   void UnhookMainWindow(TWindowHook hook);
 
@@ -88,6 +93,8 @@ public:
   void FormDestroyed(TCustomForm* form);
 
   bool AutoShowMainForm = true;
+  // The help file the program's help topics are shown from; none by default.
+  String HelpFile;
   HWND DialogHandle = nullptr;
   TEvent<TObject*, const Exception&> OnException;
   TEvent<TObject*, bool&> OnIdle;
