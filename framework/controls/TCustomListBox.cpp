@@ -24,6 +24,7 @@ namespace {
 // The native list box reports its own clicks and takes the mouse itself.
 constexpr TControlStyle frameworkClicks = csClickEvents | csCaptureMouse;
 
+// The window styles of each TListBoxStyle, in its order.
 constexpr DWORD styleBits[] = {0, LBS_OWNERDRAWFIXED, LBS_OWNERDRAWVARIABLE};
 
 } // namespace

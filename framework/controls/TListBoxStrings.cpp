@@ -58,6 +58,10 @@ void TListBoxStrings::SetObjectAt(int index, void* object) {
 }
 
 void TListBoxStrings::ReplaceAt(int index, const String& text) {
+  // The native control would take a negative index as "at the end".
+  if (index < 0) {
+    RaiseIndexError(index);
+  }
   const int caret = listBox_.FocusIndex();
   const bool existing = index >= 0 && index < ItemCount();
   const LPARAM data = existing ? Data(index) : 0;

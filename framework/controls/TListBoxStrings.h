@@ -22,7 +22,8 @@ public:
   // A missing entry fails with EStringListError.
   void* ObjectAt(int index) const override;
   // Removes the entry at index and inserts text there, keeping the entry's object and the
-  // caret. At the index one past the last entry it appends (with no object).
+  // caret. At the index one past the last entry it appends (with no object); a negative
+  // index fails with EStringListError.
   void ReplaceAt(int index, const String& text) override;
   void SetObjectAt(int index, void* object) override;
 

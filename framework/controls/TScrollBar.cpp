@@ -4,6 +4,8 @@
 #include "FrameworkMessages.h"
 #include "Messages.h"
 
+#include <imm.h>
+
 #include <algorithm>
 
 SORVANE_ENUM_TYPE(TScrollBarKind, SORVANE_TScrollBarKind)
@@ -38,8 +40,8 @@ constexpr TControlStyle frameworkClicks = csClickEvents | csCaptureMouse;
 
 constexpr TScrollBarInc largestStep = 32767;
 
-TScrollBarInc ValidStep(TScrollBarInc value) {
-  return std::clamp<TScrollBarInc>(value, 1, largestStep);
+TScrollBarInc ValidStep(int value) {
+  return static_cast<TScrollBarInc>(std::clamp<int>(value, 1, largestStep));
 }
 
 } // namespace
@@ -97,9 +99,9 @@ void TScrollBar::SetPageSize(int value) {
   }
 }
 
-void TScrollBar::SetSmallChange(TScrollBarInc value) { smallChange_ = ValidStep(value); }
+void TScrollBar::SetSmallChange(int value) { smallChange_ = ValidStep(value); }
 
-void TScrollBar::SetLargeChange(TScrollBarInc value) { largeChange_ = ValidStep(value); }
+void TScrollBar::SetLargeChange(int value) { largeChange_ = ValidStep(value); }
 
 void TScrollBar::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
@@ -117,6 +119,11 @@ void TScrollBar::CreateWnd() {
   info.nPage = static_cast<UINT>(pageSize_);
   SetScrollInfo(window, SB_CTL, &info, FALSE);
   SetScrollPos(window, SB_CTL, position_, TRUE);
+  // A scroll bar takes no text: where the system has double-byte input, its input method is
+  // switched off.
+  if (GetSystemMetrics(SM_DBCSENABLED)) {
+    ImmAssociateContext(window, nullptr);
+  }
 }
 
 void TScrollBar::Change() {

@@ -56,10 +56,11 @@ public:
   // A page larger than the range, or a negative one, is ignored.
   void SetPageSize(int value);
   TScrollBarInc SmallChange() const { return smallChange_; }
-  // Steps outside 1..32767 are taken as the nearest of the two.
-  void SetSmallChange(TScrollBarInc value);
+  // Steps outside 1..32767 (a form resource may hold any integer) are taken as the nearest
+  // of the two.
+  void SetSmallChange(int value);
   TScrollBarInc LargeChange() const { return largeChange_; }
-  void SetLargeChange(TScrollBarInc value);
+  void SetLargeChange(int value);
 
   TNotifyEvent OnChange;
   TScrollEvent OnScroll;

@@ -7,7 +7,7 @@
 TEST(Messages, EveryEntryReadsBackByteExact) {
   std::size_t count = 0;
   const MessageEntry* entries = BuiltInMessages(count);
-  ASSERT_EQ(count, 51u);
+  ASSERT_EQ(count, 53u);
   for (std::size_t i = 0; i < count; ++i) {
     SCOPED_TRACE(entries[i].id);
     EXPECT_EQ(LoadMessage(entries[i].id), String(entries[i].text));
@@ -21,6 +21,8 @@ TEST(Messages, KnownTextsHaveTheirNumbersAndBytes) {
   EXPECT_EQ(LoadMessage(Msg::ExceptionInModule), "%sがモジュール %s の %p で発生しました。\n%s%s");
   EXPECT_EQ(LoadMessage(Msg::Win32Error), "Win32 エラー。コード : %d.\n%s");
   EXPECT_EQ(LoadMessage(Msg::ControlC), "CTRL-C");
+  EXPECT_EQ(LoadMessage(Msg::ScrollBarRange), "スクロールバー プロパティが範囲を越えました");
+  EXPECT_EQ(LoadMessage(Msg::InsertLineError), "行を挿入できません");
 }
 
 TEST(Messages, UnknownNumberGivesEmptyText) { EXPECT_EQ(LoadMessage(12345u), ""); }

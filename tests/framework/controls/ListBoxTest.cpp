@@ -2,6 +2,7 @@
 #include "Exception.h"
 #include "OwnedForm.h"
 #include "TListBox.h"
+#include "TStringList.h"
 #include "TestForms.h"
 #include "UserInput.h"
 
@@ -15,6 +16,23 @@
 namespace {
 
 using Texts = std::vector<std::string>;
+
+// A form whose list box has its entries stored in the resource.
+class TStoredItemsForm : public TForm {
+public:
+  SORVANE_CLASS(TStoredItemsForm, TForm)
+  SORVANE_PUBLISHED
+  using TForm::TForm;
+
+  TListBox* ListBox1 = nullptr;
+};
+
+TPublishedTables TStoredItemsForm::Published() {
+  static const TFieldInfo fields[] = {
+      PublishedField<&TStoredItemsForm::ListBox1>("ListBox1"),
+  };
+  return {{}, {}, fields};
+}
 
 class Events : public TObject {
 public:
@@ -158,6 +176,8 @@ TEST_F(ListBox, MissingEntriesFailWithTheListIndexError) {
     EXPECT_EQ(error.Message(), "リストのインデックスが範囲を超えています (3)");
   }
   EXPECT_THROW(list->Items().ObjectAt(-1), EStringListError);
+  EXPECT_THROW(list->Items().ReplaceAt(-1, "x"), EStringListError);
+  EXPECT_EQ(list->Items().ItemCount(), 3);
   try {
     list->IsSelected(7);
     FAIL() << "no failure";
@@ -267,4 +287,45 @@ TEST_F(ListBox, TheEntryAtAPoint) {
   EXPECT_EQ(list->ItemAtPos(below, true), -1);
   EXPECT_EQ(list->ItemAtPos(POINT{-4, 5}, false), -1);
   EXPECT_EQ(list->ItemHeight(), last.bottom - last.top);
+}
+
+TEST_F(ListBox, TheFormsNewWindowKeepsTheEntries) {
+  Fill({"a", "b", "c"});
+  int object = 0;
+  list->Items().SetObjectAt(1, &object);
+  ShowWithFocusOnButton();
+  list->SetFocusIndex(2);
+  HWND before = list->Handle();
+  form->RecreateWnd();
+  PumpPending();
+  EXPECT_NE(list->Handle(), before);
+  EXPECT_EQ(Lines(), (Texts{"a", "b", "c"}));
+  EXPECT_EQ(list->Items().ObjectAt(1), &object);
+  EXPECT_EQ(list->FocusIndex(), 2);
+}
+
+TEST_F(ListBox, AssigningAnotherListCopiesItsTextsAndObjects) {
+  Fill({"old"});
+  TStringList other;
+  int object = 0;
+  other.Append("x");
+  other.AppendWithObject("y", &object);
+  list->SetItems(&other);
+  EXPECT_EQ(Lines(), (Texts{"x", "y"}));
+  EXPECT_EQ(list->Items().ObjectAt(1), &object);
+}
+
+TEST(StoredListBox, EntriesStoredInTheResourceAreReadIntoTheNativeControl) {
+  auto form = AddOwnedForm<TStoredItemsForm>();
+  TListBox* list = form->ListBox1;
+  ASSERT_NE(list, nullptr);
+  EXPECT_TRUE(list->Sorted());
+  EXPECT_EQ(list->TabWidth(), 24);
+  ASSERT_EQ(list->Items().ItemCount(), 3);
+  EXPECT_EQ(list->Items().ItemAt(0), "Apple");
+  EXPECT_EQ(list->Items().ItemAt(1), "banana");
+  EXPECT_EQ(list->Items().ItemAt(2), "りんご");
+  auto style = GetWindowLongPtrA(list->Handle(), GWL_STYLE);
+  EXPECT_TRUE(style & LBS_SORT);
+  EXPECT_TRUE(style & LBS_USETABSTOPS);
 }

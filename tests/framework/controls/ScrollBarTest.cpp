@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <imm.h>
+
 #include <vector>
 
 // The scroll bar on a form: its range rules, and the notices of the native bar under posted
@@ -221,6 +223,8 @@ TEST_F(ScrollBar, StepsStayWithinTheirRange) {
   EXPECT_EQ(bar->LargeChange(), 1);
   bar->SetLargeChange(32767);
   EXPECT_EQ(bar->LargeChange(), 32767);
+  bar->SetSmallChange(40000);
+  EXPECT_EQ(bar->SmallChange(), 32767);
 }
 
 TEST_F(ScrollBar, ChangingTheKindTurnsTheBar) {
@@ -236,4 +240,29 @@ TEST_F(ScrollBar, ChangingTheKindTurnsTheBar) {
   int high = 0;
   GetScrollRange(bar->Handle(), SB_CTL, &low, &high);
   EXPECT_EQ(high, 100) << "the new window takes the stored range";
+}
+
+TEST_F(ScrollBar, TakesNoInputMethodWhereTheSystemHasDoubleByteInput) {
+  ASSERT_TRUE(GetSystemMetrics(SM_DBCSENABLED)) << "the tests run in the Japanese locale";
+  HIMC context = ImmGetContext(bar->Handle());
+  EXPECT_EQ(context, nullptr);
+  if (context) {
+    ImmReleaseContext(bar->Handle(), context);
+  }
+}
+
+TEST_F(ScrollBar, ArrowKeysOnTheFocusedBarStepBySmallChange) {
+  bar->SetSmallChange(5);
+  Show();
+  SetForegroundWindow(form->Handle());
+  Click(bar->Handle(), RightShaft());
+  ASSERT_EQ(GetFocus(), bar->Handle());
+  events.steps.clear();
+  PressKey(bar->Handle(), VK_RIGHT);
+  EXPECT_EQ(bar->Position(), 6);
+  ASSERT_FALSE(events.steps.empty());
+  EXPECT_EQ(events.steps.front().code, ScrollLineDown);
+  PressKey(bar->Handle(), VK_HOME);
+  EXPECT_EQ(bar->Position(), 0);
+  EXPECT_EQ(GetFocus(), bar->Handle()) << "the arrows stay with the bar";
 }
