@@ -329,3 +329,21 @@ TEST(StoredListBox, EntriesStoredInTheResourceAreReadIntoTheNativeControl) {
   EXPECT_TRUE(style & LBS_SORT);
   EXPECT_TRUE(style & LBS_USETABSTOPS);
 }
+
+TEST_F(ListBox, EachSettingGivesItsWindowStyle) {
+  list->SetIntegralHeight(true);
+  list->SetBorderStyle(TBorderStyle::bsNone);
+  list->SetMultiSelect(true);
+  list->SetExtendedSelect(false);
+  list->SetStyle(lbOwnerDrawFixed);
+  list->SetItemHeight(21);
+  HWND window = list->Handle();
+  auto style = GetWindowLongPtrA(window, GWL_STYLE);
+  EXPECT_FALSE(style & LBS_NOINTEGRALHEIGHT);
+  EXPECT_FALSE(style & LBS_EXTENDEDSEL);
+  EXPECT_TRUE(style & LBS_MULTIPLESEL);
+  EXPECT_TRUE(style & LBS_OWNERDRAWFIXED);
+  EXPECT_FALSE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  EXPECT_EQ(SendMessageA(window, LB_GETITEMHEIGHT, 0, 0), 21);
+  EXPECT_EQ(list->ItemHeight(), 21) << "an owner-drawn list gives the stored height";
+}
