@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BorderStyle.h"
+#include "ControlTypes.h"
 #include "PublishedEnum.h"
 #include "TListBoxStrings.h"
 #include "TStringList.h"

@@ -2,7 +2,7 @@
 
 TPublishedTables TListBox::Published() {
   static const TPropInfo properties[] = {
-      PublishedProperty<&TListBox::BorderStyle, &TListBox::SetBorderStyle>("BorderStyle"),
+      BorderStyleProperty<&TListBox::BorderStyle, &TListBox::SetBorderStyle>("BorderStyle"),
       PublishedProperty<&TListBox::Columns, &TListBox::SetColumns>("Columns"),
       PublishedProperty<&TListBox::ExtendedSelect, &TListBox::SetExtendedSelect>("ExtendedSelect"),
       PublishedProperty<&TListBox::IntegralHeight, &TListBox::SetIntegralHeight>("IntegralHeight"),
