@@ -144,7 +144,7 @@ void TCustomForm::ReadOwnData(TReader& reader) {
   KeepDesignedClientSize();
   int resourcePpi = pixelsPerInch_;
   pixelsPerInch_ = screenPpi;
-  if (resourcePpi > 0 && textHeight_ > 0) {
+  if (resourcePpi > 0 && textHeight_ > 0 && resourcePpi != screenPpi) {
     ScaleToScreen(resourcePpi, screenPpi);
   }
   Deliver(XM_PARENTBIDIMODECHANGED);
@@ -164,11 +164,7 @@ void TCustomForm::KeepDesignedClientSize() {
 }
 
 void TCustomForm::ScaleToScreen(int resourcePpi, int screenPpi) {
-  if (resourcePpi != screenPpi) {
-    Font().SetHeight(MulDiv(Font().Height(), screenPpi, resourcePpi));
-  }
-  // Measured even at the screen's own resolution: the font the resource names may have other
-  // metrics here than where the form was designed.
+  Font().SetHeight(MulDiv(Font().Height(), screenPpi, resourcePpi));
   int newTextHeight = TextHeightOf(Font());
   if (newTextHeight == textHeight_) {
     return;
