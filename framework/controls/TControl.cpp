@@ -13,6 +13,7 @@ SORVANE_MESSAGE_ROWS(TControl){
     SORVANE_ON(WM_LBUTTONUP, WMLButtonUp),
     SORVANE_ON(WM_LBUTTONDBLCLK, WMLButtonDblClk),
     SORVANE_ON(WM_CANCELMODE, WMCancelMode),
+    SORVANE_ON(WM_CONTEXTMENU, WMContextMenu),
     SORVANE_ON(XM_PARENTFONTCHANGED, XMParentFontChanged),
     SORVANE_ON(XM_PARENTCOLORCHANGED, XMParentColorChanged),
     SORVANE_ON(XM_FONTCHANGED, XMFontChanged),
@@ -35,12 +36,14 @@ TPublishedTables TControl::Published() {
       PublishedProperty<&TControl::ParentColor, &TControl::SetParentColor>("ParentColor"),
       PublishedProperty<&TControl::ParentFont, &TControl::SetParentFont>("ParentFont"),
       PublishedProperty<&TControl::ParentShowHint, &TControl::SetParentShowHint>("ParentShowHint"),
+      PublishedProperty<&TControl::PopupMenu, &TControl::SetPopupMenu>("PopupMenu"),
       PublishedProperty<&TControl::ShowHint, &TControl::SetShowHint>("ShowHint"),
       PublishedProperty<&TControl::Top, &TControl::SetTop>("Top"),
       PublishedProperty<&TControl::Visible, &TControl::SetVisible>("Visible"),
       PublishedProperty<&TControl::Width, &TControl::SetWidth>("Width"),
       PublishedProperty<&TControl::OnClick>("OnClick"),
       PublishedProperty<&TControl::OnDblClick>("OnDblClick"),
+      PublishedProperty<&TControl::OnContextPopup>("OnContextPopup"),
   };
   return {properties};
 }

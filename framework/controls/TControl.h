@@ -8,6 +8,7 @@
 #include "TComponent.h"
 #include "TDispatcher.h"
 #include "TFont.h"
+#include "TPopupMenu.h"
 #include "TWindowProcEntry.h"
 
 #include <windows.h>
@@ -129,8 +130,14 @@ public:
   TControlStyle ControlStyle() const { return controlStyle_; }
   TControlState ControlState() const { return controlState_; }
 
+  // The menu a right-button click on the control opens (when the menu pops up by itself),
+  // and whose shortcuts the control's keys reach first.
+  TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* value);
+
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
+  TContextPopupEvent OnContextPopup;
 
   // Calls OnClick.
   virtual void Click();
@@ -143,6 +150,7 @@ protected:
   virtual void WndProc(TMessage& message);
   void DefaultHandler(TMessage& message) override;
   void WMCancelMode(TWMNoParams& message);
+  void WMContextMenu(TWMContextMenu& message);
 
   // Applies new bounds to whatever shows the control.
   virtual void ApplyBounds();
@@ -162,6 +170,9 @@ protected:
   // window exists. The base keeps its size.
   virtual void AdjustSize() {}
   void FinishLoading() override;
+  void ComponentNotice(TComponent* component, TOperation operation) override;
+  // The context menu was asked for at pos (client coordinates): calls OnContextPopup.
+  virtual void DoContextPopup(POINT pos, bool& handled);
   // The loader places a control in the windowed control it was read inside.
   void AttachParent(TComponent* parent) override;
 
@@ -186,6 +197,7 @@ private:
   void OwnFontChanged();
 
   TWinControl* parent_ = nullptr;
+  TPopupMenu* popupMenu_ = nullptr;
   int left_ = 0;
   int top_ = 0;
   int width_ = 0;

@@ -33,6 +33,11 @@ bool IsDialogNavigationKey(WORD key, UINT& mask) {
 } // namespace
 
 bool TWinControl::IsMenuKey(TWMKey& message) {
+  for (TControl* control = this; control; control = control->Parent()) {
+    if (control->PopupMenu() && control->PopupMenu()->IsShortCut(message)) {
+      return true;
+    }
+  }
   TFormLink* form = ParentForm();
   if (form && form->IsShortCut(message)) {
     return true;

@@ -292,3 +292,50 @@ public:
   // The section or setting that changed; none when the sender does not say.
   const char* Section() const { return reinterpret_cast<const char*>(LParam()); }
 };
+
+// WM_INITMENUPOPUP: a pop-up menu is about to open.
+class TWMInitMenuPopup : public TMessageRecord {
+public:
+  using TMessageRecord::TMessageRecord;
+
+  HMENU MenuPopup() const { return reinterpret_cast<HMENU>(WParam()); }
+  // The position of the entry that opens it in its parent menu.
+  int Pos() const { return LOWORD(LParam()); }
+  bool SystemMenu() const { return HIWORD(LParam()) != 0; }
+};
+
+// WM_MENUCHAR: a typed character matched no access key of the open menu. The result is a
+// position in the low word and MNC_EXECUTE, MNC_SELECT or MNC_CLOSE in the high word.
+class TWMMenuChar : public TMessageRecord {
+public:
+  using TMessageRecord::TMessageRecord;
+
+  char User() const { return static_cast<char>(LOWORD(WParam())); }
+  // MF_POPUP or MF_SYSMENU.
+  UINT MenuFlag() const { return HIWORD(WParam()); }
+  HMENU Menu() const { return reinterpret_cast<HMENU>(LParam()); }
+};
+
+// WM_MENUSELECT: the user highlighted an entry; flags 0xFFFF and no menu when the menu
+// closed.
+class TWMMenuSelect : public TMessageRecord {
+public:
+  using TMessageRecord::TMessageRecord;
+
+  // The command, or for an entry that opens a pop-up its position.
+  UINT IDItem() const { return LOWORD(WParam()); }
+  UINT MenuFlag() const { return HIWORD(WParam()); }
+  HMENU Menu() const { return reinterpret_cast<HMENU>(LParam()); }
+};
+
+// WM_CONTEXTMENU: the window clicked with the right button (or asked by key) and the cursor
+// in screen coordinates; (-1, -1) when the menu was asked for from the keyboard.
+class TWMContextMenu : public TMessageRecord {
+public:
+  using TMessageRecord::TMessageRecord;
+
+  HWND Window() const { return reinterpret_cast<HWND>(WParam()); }
+  int XPos() const { return Low(LParam()); }
+  int YPos() const { return High(LParam()); }
+  POINT Pos() const { return POINT{XPos(), YPos()}; }
+};

@@ -39,6 +39,9 @@ public:
   String Title() const;
   void SetTitle(const String& value);
   TForm* MainForm() const { return mainForm_; }
+  // The hint of what the mouse or the menu selection is on; empty for none.
+  const String& Hint() const { return hint_; }
+  void SetHint(const String& value) { hint_ = value; }
 
   // Calls the global start-up hook, when one is registered.
   void StartUp();
@@ -140,6 +143,7 @@ private:
   HWND handle_ = nullptr;
   TWindowProcEntry entry_;
   String storedTitle_;
+  String hint_;
   TForm* mainForm_ = nullptr;
   HICON icon_ = nullptr;
   bool active_ = true;

@@ -28,6 +28,10 @@ SORVANE_MESSAGE_ROWS(TCustomForm){
     SORVANE_ON(XM_ACTIVATE, XMActivate),
     SORVANE_ON(XM_DEACTIVATE, XMDeactivate),
     SORVANE_ON(XM_DIALOGKEY, XMDialogKey),
+    SORVANE_ON(WM_INITMENUPOPUP, WMInitMenuPopup),
+    SORVANE_ON(WM_MENUCHAR, WMMenuChar),
+    SORVANE_ON(WM_MENUSELECT, WMMenuSelect),
+    SORVANE_ON(XM_MENUCHANGED, XMMenuChanged),
 };
 SORVANE_MESSAGE_TABLE(TCustomForm)
 
@@ -186,8 +190,6 @@ void TCustomForm::SetPixelsPerInch(int value) {
     pixelsPerInch_ = value;
   }
 }
-
-bool TCustomForm::MenuCommand(TWMCommand&) { return false; }
 
 void TCustomForm::WMCommand(TWMCommand& message) {
   if (!message.Ctl() && MenuCommand(message)) {
@@ -361,7 +363,5 @@ bool TCustomForm::IsShortCut(TWMKey& message) {
   }
   return handled || MenuShortCut(message);
 }
-
-bool TCustomForm::MenuShortCut(TWMKey&) { return false; }
 
 bool TCustomForm::PreviewKeyDown(TWMKey& message) { return keyPreview_ && DoKeyDown(message); }

@@ -2,6 +2,7 @@
 
 #include "FormLink.h"
 #include "FormTypes.h"
+#include "TMainMenu.h"
 #include "TScrollingWinControl.h"
 
 // The size of a form whose resource gives none.
@@ -79,6 +80,10 @@ public:
   TModalResult ModalResult() const { return modalResult_; }
   void SetModalResult(TModalResult value) override { modalResult_ = value; }
   void SuspendFocusNotices(bool suspend) { focusNoticesSuspended_ = suspend; }
+  // The form's menu bar. A main menu serves one form on the screen at a time: giving it to
+  // a second one raises EInvalidOperation.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* value);
 
   TNotifyEvent OnActivate;
   TCloseEvent OnClose;
@@ -91,6 +96,7 @@ public:
   TShortCutEvent OnShortCut;
 
   void ReadOwnData(TReader& reader) override;
+  void ComponentNotice(TComponent* component, TOperation operation) override;
   void DeclareExtraProperties(TFiler& filer) override;
   void FinishLoading() override;
 
@@ -107,13 +113,18 @@ protected:
   // The form's menu: a command (WM_COMMAND with lParam 0) and a shortcut key; true when the
   // menu took it. A form without a menu takes nothing.
   virtual bool MenuCommand(TWMCommand& message);
-  // Puts the form's menu on its new window (WM_NCCREATE); a form without a menu has none.
-  virtual void AttachMenu() {}
+  // Puts the form's menu on its window, or takes the window's menu away when the form has
+  // none (a new window, a changed menu).
+  virtual void AttachMenu();
   virtual bool MenuShortCut(TWMKey& message);
+  // Whether the window shows a menu bar: a menu that is not merged elsewhere, on a form
+  // whose border allows one.
+  bool HasMenuBar() const;
 
   void BeforeDestruction() override;
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  void DestroyWnd() override;
   bool ShouldShow() const override;
   void ShowNative() override;
 
@@ -136,6 +147,7 @@ private:
   void HideNative();
   void RunCreateNotice();
   void AdjustSystemMenu();
+  void ApplyPendingClientSize();
   int ShowCommand() const;
 
   void WMClose(TWMNoParams& message);
@@ -152,8 +164,13 @@ private:
   void XMActivate(TMessage& message);
   void XMDeactivate(TMessage& message);
   void XMDialogKey(TWMKey& message);
+  void WMInitMenuPopup(TWMInitMenuPopup& message);
+  void WMMenuChar(TWMMenuChar& message);
+  void WMMenuSelect(TWMMenuSelect& message);
+  void XMMenuChanged(TMessage& message);
 
   TWinControl* activeControl_ = nullptr;
+  TMainMenu* menu_ = nullptr;
   TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
   TFormBorderStyle borderStyle_ = bsSizeable;
   TFormStyle formStyle_ = fsNormal;
@@ -165,6 +182,9 @@ private:
   int textHeight_ = 0;
   int storedClientWidth_ = 0;
   int storedClientHeight_ = 0;
+  // The client size asked for while the form had no window, applied again once it has one.
+  int pendingClientWidth_ = 0;
+  int pendingClientHeight_ = 0;
   bool keyPreview_ = false;
   bool active_ = false;
   bool creating_ = false;

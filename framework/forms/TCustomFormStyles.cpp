@@ -4,6 +4,8 @@
 #include "TApplication.h"
 #include "TForm.h"
 
+#include <utility>
+
 // The window of a form: its size, the styles of its border settings and its system menu.
 
 namespace {
@@ -26,6 +28,7 @@ void TCustomForm::SetClientWidth(int value) {
     storedClientWidth_ = value;
     return;
   }
+  pendingClientWidth_ = HandleAllocated() ? 0 : value;
   SetBounds(Left(), Top(), Width() + value - ClientWidth(), Height());
 }
 
@@ -34,6 +37,7 @@ void TCustomForm::SetClientHeight(int value) {
     storedClientHeight_ = value;
     return;
   }
+  pendingClientHeight_ = HandleAllocated() ? 0 : value;
   SetBounds(Left(), Top(), Width(), Height() + value - ClientHeight());
 }
 
@@ -44,7 +48,7 @@ RECT TCustomForm::ClientRect() const {
   TCreateParams params;
   const_cast<TCustomForm*>(this)->CreateParams(params);
   RECT frame{0, 0, 0, 0};
-  AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
+  AdjustWindowRectEx(&frame, params.Style, HasMenuBar(), params.ExStyle);
   return RECT{0, 0, Width() - (frame.right - frame.left), Height() - (frame.bottom - frame.top)};
 }
 
@@ -176,8 +180,23 @@ void TCustomForm::CreateWnd() {
     windowState_ = wsNormal;
   }
   TScrollingWinControl::CreateWnd();
+  ApplyPendingClientSize();
   if (formStyle_ == fsStayOnTop) {
     SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+// A client size asked for before the window existed was worked out from the frame metrics
+// with a menu bar of one line. The bar may take more (its entries wrap when the window is
+// narrow), so the size is asked for once more now that the window can tell.
+void TCustomForm::ApplyPendingClientSize() {
+  int width = std::exchange(pendingClientWidth_, 0);
+  int height = std::exchange(pendingClientHeight_, 0);
+  if (width > 0) {
+    SetClientWidth(width);
+  }
+  if (height > 0) {
+    SetClientHeight(height);
   }
 }
 

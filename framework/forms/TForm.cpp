@@ -13,6 +13,7 @@ TPublishedTables TForm::Published() {
       PublishedProperty<&TForm::ClientWidth, &TForm::SetClientWidth>("ClientWidth"),
       PublishedProperty<&TForm::FormStyle, &TForm::SetFormStyle>("FormStyle"),
       PublishedProperty<&TForm::KeyPreview, &TForm::SetKeyPreview>("KeyPreview"),
+      PublishedProperty<&TForm::Menu, &TForm::SetMenu>("Menu"),
       PublishedProperty<&TForm::OldCreateOrder, &TForm::SetOldCreateOrder>("OldCreateOrder"),
       PublishedProperty<&TForm::PixelsPerInch, &TForm::SetPixelsPerInch>("PixelsPerInch"),
       PublishedProperty<&TForm::Position, &TForm::SetPosition>("Position"),
