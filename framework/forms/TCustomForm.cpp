@@ -2,7 +2,6 @@
 
 #include "EventFiring.h"
 #include "ExceptionReport.h"
-#include "FormFrame.h"
 #include "Format.h"
 #include "FrameworkMessages.h"
 #include "Messages.h"
@@ -141,26 +140,12 @@ void TCustomForm::ReadOwnData(TReader& reader) {
   pixelsPerInch_ = 0;
   oldCreateOrder_ = false;
   TScrollingWinControl::ReadOwnData(reader);
-  KeepDesignedClientSize();
   int resourcePpi = pixelsPerInch_;
   pixelsPerInch_ = screenPpi;
   if (resourcePpi > 0 && textHeight_ > 0 && resourcePpi != screenPpi) {
     ScaleToScreen(resourcePpi, screenPpi);
   }
   Deliver(XM_PARENTBIDIMODECHANGED);
-}
-
-void TCustomForm::KeepDesignedClientSize() {
-  if (Parent() || ParentWindow()) {
-    return;
-  }
-  SIZE frame = FrameExtent(borderStyle_, HasMenuBar(), designFrameMetrics);
-  if (storedClientWidth_ <= 0) {
-    storedClientWidth_ = Width() - frame.cx;
-  }
-  if (storedClientHeight_ <= 0) {
-    storedClientHeight_ = Height() - frame.cy;
-  }
 }
 
 void TCustomForm::ScaleToScreen(int resourcePpi, int screenPpi) {

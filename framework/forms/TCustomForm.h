@@ -141,10 +141,6 @@ private:
   // Scales the font from the resource's resolution to the screen's and, when the height of
   // the text "0" changes with it, the child controls and the stored client size as well.
   void ScaleToScreen(int resourcePpi, int screenPpi);
-  // A resource that gives the outer size means the client area it leaves inside the frame
-  // the resources were laid out with; that client size is kept on any desktop, so the
-  // controls fit however large the frame is here.
-  void KeepDesignedClientSize();
   // The window styles of BorderStyle; gives the border icons that style leaves.
   TBorderIcons ApplyBorderStyle(TCreateParams& params, bool topLevel) const;
   void ApplyBorderIcons(TCreateParams& params, TBorderIcons icons) const;

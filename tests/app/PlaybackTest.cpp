@@ -163,6 +163,18 @@ TEST_F(Playback, TimeScrollBarPlaysFromTheChosenPoint) {
   EXPECT_FALSE(Form1->Timer1->Enabled());
 }
 
+namespace {
+
+// Counts the windows of class TForm4 (a window enumeration callback: lParam is an int*).
+BOOL CALLBACK CountVersionWindows(HWND window, LPARAM count) {
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  *reinterpret_cast<int*>(count) += String(name) == "TForm4" ? 1 : 0;
+  return TRUE;
+}
+
+} // namespace
+
 TEST_F(Playback, VersionWindowShowsOnceAndBeepsEachTime) {
   BeepCounter beeps;
   Choose(Form1->Handle(), *Form1->N3);
@@ -170,15 +182,8 @@ TEST_F(Playback, VersionWindowShowsOnceAndBeepsEachTime) {
   EXPECT_TRUE(IsWindowVisible(Form4->Handle()));
   EXPECT_EQ(beeps.Count(), 2);
   int versionWindows = 0;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM count) {
-        char name[16] = {};
-        GetClassNameA(window, name, sizeof name);
-        *reinterpret_cast<int*>(count) += String(name) == "TForm4" ? 1 : 0;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&versionWindows));
+  EnumThreadWindows(GetCurrentThreadId(), CountVersionWindows,
+                    reinterpret_cast<LPARAM>(&versionWindows));
   EXPECT_EQ(versionWindows, 1);
   Click(*Form4->Button1);
   EXPECT_FALSE(IsWindowVisible(Form4->Handle()));

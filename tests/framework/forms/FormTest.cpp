@@ -1,6 +1,5 @@
 #include "ApplicationPump.h"
 #include "BoxWatcher.h"
-#include "FormFrame.h"
 #include "Format.h"
 #include "Messages.h"
 #include "NameSpaceLock.h"
@@ -36,10 +35,7 @@ TEST(Form, ResourceVisibleFormIsShownByAddForm) {
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
   EXPECT_EQ(form->Caption(), "表示フォーム");
   EXPECT_EQ(form->Left(), 40);
-  // The client area the resource's 300 pixels leave, scaled when the font measures otherwise
-  // here than the resource's text height of 12.
-  SIZE frame = FrameExtent(bsSizeable, false, designFrameMetrics);
-  EXPECT_EQ(form->ClientWidth(), MulDiv(300 - frame.cx, form->TextHeight(), 12));
+  EXPECT_EQ(form->Width(), 300);
   EXPECT_EQ(form->Font().Charset(), SHIFTJIS_CHARSET);
   char className[64] = {};
   GetClassNameA(form->Handle(), className, sizeof className);
@@ -414,30 +410,6 @@ TEST(Form, ChildControlsGoWhileTheFormIsStillMainFormAndLocked) {
   EXPECT_TRUE(departure.nameSpaceLocked);
   EXPECT_EQ(Application->MainForm(), nullptr);
   EXPECT_FALSE(TNameSpaceLock::HeldForWriting());
-}
-
-TEST(Form, ResourceFormKeepsItsClientAreaInsideALargerFrame) {
-  NONCLIENTMETRICSA saved{};
-  saved.cbSize = sizeof saved;
-  ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0));
-  NONCLIENTMETRICSA larger = saved;
-  larger.iCaptionHeight += 4;
-  larger.iBorderWidth += 4;
-  larger.iMenuHeight += 1;
-  ASSERT_TRUE(SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof larger, &larger, 0));
-  TScopeGuard restore(
-      [&] { SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, 0); });
-  ASSERT_GT(GetSystemMetrics(SM_CYCAPTION), designFrameMetrics.Caption);
-  auto main = AddOwnedForm<TVisibleForm>();
-  auto form = AddOwnedForm<TIconlessForm>();
-  form->Show();
-  SIZE frame = FrameExtent(bsSizeable, false, designFrameMetrics);
-  int textHeight = form->TextHeight();
-  RECT client{};
-  GetClientRect(form->Handle(), &client);
-  EXPECT_EQ(client.right, MulDiv(250 - frame.cx, textHeight, 12));
-  EXPECT_EQ(client.bottom, MulDiv(150 - frame.cy, textHeight, 12));
-  EXPECT_GT(form->Height(), 150) << "the window grew by the larger frame";
 }
 
 namespace {
