@@ -164,6 +164,7 @@ private:
   void FixupTabList();
   void RegisterWindowClass(TCreateParams& params);
   HWND ResolveParentWindow(const TCreateParams& params) const;
+  void CreateContainerWindow();
   void PlaceInZOrder();
   bool RouteMouseToChild(TMessage& message);
   bool IsMenuKey(TWMKey& message);

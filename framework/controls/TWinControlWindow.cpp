@@ -104,6 +104,10 @@ void TWinControl::CreateHandle() {
   if (handle_) {
     return;
   }
+  CreateContainerWindow();
+  if (handle_) {
+    return;
+  }
   CreateWnd();
   SetControlTags(handle_, this);
   PlaceInZOrder();
@@ -111,6 +115,19 @@ void TWinControl::CreateHandle() {
     if (auto* windowed = dynamic_cast<TWinControl*>(child)) {
       windowed->CreateHandle();
     }
+  }
+}
+
+// The window this one goes into is made first. Making it makes the windows of its children,
+// this control's among them, so the caller looks again before making one of its own.
+void TWinControl::CreateContainerWindow() {
+  if (Parent()) {
+    Parent()->HandleNeeded();
+    return;
+  }
+  auto* owner = dynamic_cast<TWinControl*>(Owner());
+  if (!parentWindow_ && owner && owner->IsReading()) {
+    owner->HandleNeeded();
   }
 }
 

@@ -328,6 +328,15 @@ TEST(StoredListBox, EntriesStoredInTheResourceAreReadIntoTheNativeControl) {
   auto style = GetWindowLongPtrA(list->Handle(), GWL_STYLE);
   EXPECT_TRUE(style & LBS_SORT);
   EXPECT_TRUE(style & LBS_USETABSTOPS);
+  int windows = 0;
+  EnumChildWindows(
+      form->Handle(),
+      [](HWND, LPARAM count) {
+        ++*reinterpret_cast<int*>(count);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  EXPECT_EQ(windows, 1) << "the list box was read into one window, none left behind";
 }
 
 TEST_F(ListBox, EachSettingGivesItsWindowStyle) {

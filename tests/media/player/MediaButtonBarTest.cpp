@@ -254,7 +254,9 @@ TEST_F(MediaButtonBar, SpaceWithoutADeviceReportsItAndTheBarWorksOn) {
   PumpPending();
   {
     BoxWatcher watcher;
-    Key(VK_SPACE);
+    PressKey(VK_SPACE);
+    ASSERT_TRUE(PumpUntil([&] { return !watcher.Boxes().empty(); })) << "no box came up";
+    PumpPending();
     auto boxes = watcher.Boxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, LoadMessage(Msg::MCIDeviceNotOpen) + ".");
