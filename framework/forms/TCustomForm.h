@@ -151,6 +151,7 @@ private:
   void RunCreateNotice();
   void AdjustSystemMenu();
   void ApplyPendingClientSize();
+  void GrowForWrappedMenuBar();
   int ShowCommand() const;
 
   void WMClose(TWMNoParams& message);
