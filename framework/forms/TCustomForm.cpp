@@ -173,6 +173,11 @@ void TCustomForm::DeclareExtraProperties(TFiler& filer) {
 
 void TCustomForm::FinishLoading() {
   TScrollingWinControl::FinishLoading();
+  keepDesignedClient_ = storedClientWidth_ == 0 && storedClientHeight_ == 0;
+  if (keepDesignedClient_ && HandleAllocated()) {
+    keepDesignedClient_ = false;
+    KeepDesignedClientArea();
+  }
   if (storedClientWidth_ > 0) {
     SetClientWidth(storedClientWidth_);
   }

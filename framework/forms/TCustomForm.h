@@ -151,7 +151,7 @@ private:
   void RunCreateNotice();
   void AdjustSystemMenu();
   void ApplyPendingClientSize();
-  void GrowForWrappedMenuBar();
+  void KeepDesignedClientArea();
   int ShowCommand() const;
 
   void WMClose(TWMNoParams& message);
@@ -189,6 +189,9 @@ private:
   // The client size asked for while the form had no window, applied again once it has one.
   int pendingClientWidth_ = 0;
   int pendingClientHeight_ = 0;
+  // Read from a resource that gives the outer size only: the client area of the design is
+  // kept once the window exists.
+  bool keepDesignedClient_ = false;
   bool keyPreview_ = false;
   bool active_ = false;
   bool creating_ = false;

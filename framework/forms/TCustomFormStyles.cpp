@@ -1,5 +1,7 @@
 #include "TCustomForm.h"
 
+#include "DesignedFrame.h"
+
 #include "Messages.h"
 #include "TApplication.h"
 #include "TForm.h"
@@ -197,33 +199,21 @@ void TCustomForm::ApplyPendingClientSize() {
   }
   if (height > 0) {
     SetClientHeight(height);
-  } else {
-    GrowForWrappedMenuBar();
+  }
+  if (std::exchange(keepDesignedClient_, false)) {
+    KeepDesignedClientArea();
   }
 }
 
-// A form laid out by its outer size was laid out with a menu bar of one line. Where the
-// bar's entries wrap (a narrow window, a wide menu font), the extra lines would come out of
-// the client area and hide the controls at its bottom; the window grows by them instead.
-void TCustomForm::GrowForWrappedMenuBar() {
-  if (!GetMenu(Handle())) {
-    return;
-  }
-  const auto style = static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE));
-  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE));
-  RECT oneLine{0, 0, 0, 0};
-  AdjustWindowRectEx(&oneLine, style, TRUE, exStyle);
-  RECT window{};
-  RECT client{};
-  GetWindowRect(Handle(), &window);
-  GetClientRect(Handle(), &client);
-  int nonClient = (window.bottom - window.top) - client.bottom;
-  if (style & WS_HSCROLL) {
-    nonClient -= GetSystemMetrics(SM_CYHSCROLL);
-  }
-  const int extra = nonClient - (oneLine.bottom - oneLine.top);
-  if (extra > 0) {
-    SetBounds(Left(), Top(), Width(), Height() + extra);
+// The window takes the outer size that gives, with the frame it has on this desktop, the
+// client area its resource was laid out in.
+void TCustomForm::KeepDesignedClientArea() {
+  const SIZE designed = DesignedFrame(borderStyle_, GetMenu(Handle()) != nullptr);
+  const SIZE current = CurrentFrame(Handle());
+  const int width = Width() + current.cx - designed.cx;
+  const int height = Height() + current.cy - designed.cy;
+  if (width != Width() || height != Height()) {
+    SetBounds(Left(), Top(), width, height);
   }
 }
 

@@ -205,3 +205,51 @@ TEST_F(PlayerForms, WindowsAreOfTheirFormClassesWithTheApplicationWindow) {
   EXPECT_EQ(Main::Extensions, List::Extensions);
   EXPECT_EQ(Main::Extensions[21], "AVI");
 }
+
+namespace {
+
+// A desktop whose frames are those of a current theme: a caption of 23 pixels, a menu bar
+// of 20, sizing borders of 8. Set for the thread's desktop while the forms are made, and put
+// back after.
+class OtherDesktopTheme : public PlayerTest {
+protected:
+  void SetUp() override {
+    saved_.cbSize = sizeof saved_;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof saved_, &saved_, 0));
+    NONCLIENTMETRICSA theme = saved_;
+    theme.iCaptionHeight = 22;
+    theme.iMenuHeight = 19;
+    theme.iBorderWidth = 4;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof theme, &theme, 0));
+    PlayerTest::SetUp();
+  }
+  void TearDown() override {
+    PlayerTest::TearDown();
+    SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof saved_, &saved_, 0);
+  }
+
+private:
+  NONCLIENTMETRICSA saved_{};
+};
+
+void ExpectClientArea(TForm& form, int width, int height) {
+  SCOPED_TRACE(form.Name());
+  form.Show();
+  RECT client{};
+  GetClientRect(form.Handle(), &client);
+  EXPECT_EQ(client.right, width);
+  EXPECT_EQ(client.bottom, height);
+  EXPECT_FALSE(GetWindowLongPtrA(form.Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
+}
+
+} // namespace
+
+// Each window keeps the client area its resource was laid out in, whatever frame the desktop
+// draws around it, so no control is cut off and no scroll bar appears.
+TEST_F(OtherDesktopTheme, EveryWindowKeepsTheClientAreaOfItsDesign) {
+  ExpectClientArea(*Form1, 222, 59);
+  ExpectClientArea(*Form2, 222, 170);
+  ExpectClientArea(*Form4, 292, 113);
+  ExpectClientArea(*Form5, 222, 78);
+  EXPECT_EQ(Form2->Top(), Form1->Top() + Form1->Height());
+}

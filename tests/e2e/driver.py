@@ -5,6 +5,7 @@ reads the windows from outside. Nothing here talks to the player in any other wa
 import json
 import os
 import subprocess
+import tempfile
 import time
 from pathlib import Path
 
@@ -71,9 +72,13 @@ class Player:
 
     # Eyes.
     def windows(self):
-        output = subprocess.run([self.wine_run, self.probe, "windows"], capture_output=True,
-                                check=True).stdout
-        return [Window(record) for record in json.loads(output.decode("utf-8"))]
+        # Through a file, not a pipe: a Wine service the probe happens to start keeps its
+        # standard output open long after the probe ends.
+        with tempfile.TemporaryFile() as output:
+            subprocess.run([self.wine_run, self.probe, "windows"], stdout=output,
+                           stderr=subprocess.DEVNULL, check=True)
+            output.seek(0)
+            return [Window(record) for record in json.loads(output.read().decode("utf-8"))]
 
     def find(self, kind=None, title=None, visible=None, foreground=None):
         for window in self.windows():
