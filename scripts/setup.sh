@@ -11,7 +11,7 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 xvfb xdotool x11-utils pulseaudio locales fonts-ipafont-gothic imagemagick
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
-  gstreamer1.0-plugins-ugly gstreamer1.0-libav ffmpeg clang-format nsis zip
+  gstreamer1.0-plugins-ugly gstreamer1.0-libav ffmpeg clang-format nsis zip xclip
 )
 
 as_root() {

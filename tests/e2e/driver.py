@@ -10,6 +10,21 @@ import time
 from pathlib import Path
 
 DEADLINE = float(os.environ.get("SORVANE_E2E_DEADLINE", "60"))
+ROOT = Path(__file__).resolve().parents[2]
+
+
+def take_session_environment():
+    """The display, locale and Wine prefix of the session, as every Windows program here
+    gets them, for the X tools too (CTest starts the scenarios with its own environment)."""
+    output = subprocess.run(["bash", "-c", f'source "{ROOT}/scripts/wine-env.sh" && env -0'],
+                            capture_output=True, check=True).stdout
+    for entry in output.split(b"\0"):
+        name, _, value = entry.decode("utf-8", "replace").partition("=")
+        if name:
+            os.environ[name] = value
+
+
+take_session_environment()
 
 
 class Failure(AssertionError):
@@ -50,7 +65,12 @@ class Player:
         self.artefacts = Path(artefacts)
         self.name = name
         self.process = None
-        self.wine_run = str(Path(__file__).resolve().parents[2] / "scripts" / "wine-run")
+        self.wine_run = str(ROOT / "scripts" / "wine-run")
+
+    def windows_path(self, below=None):
+        """The Windows name (drive Z:) of the folder the player runs in, or of one below it."""
+        path = Path(self.cwd).resolve() / below if below else Path(self.cwd).resolve()
+        return "Z:" + str(path).replace("/", "\\")
 
     # The program's life.
     def start(self, *arguments):
@@ -155,4 +175,14 @@ class Player:
         subprocess.run(["xdotool", "key", "--delay", "60", *keys], check=True)
 
     def type(self, text):
-        subprocess.run(["xdotool", "type", "--delay", "30", text], check=True)
+        """Types text; what the keyboard map cannot type (Japanese) is pasted, as a person
+        without an input method would do."""
+        if text.isascii():
+            subprocess.run(["xdotool", "type", "--delay", "30", text], check=True)
+        else:
+            self.paste(text)
+
+    def paste(self, text):
+        subprocess.run(["xclip", "-selection", "clipboard"], input=text.encode("utf-8"),
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+        self.key("ctrl+v")

@@ -24,11 +24,15 @@ def main_window(p):
     return p.find("TForm1", visible=True)
 
 
-def open_files(p, names, command="o"):
-    """File > Open (or Add to list with "s"), then the names typed into the real dialog."""
+def open_files(p, names, folder=None, command="o"):
+    """File > Open (or Add to list with "s"); in the real dialog, into the sample folder or
+    the folder under it (the dialog starts wherever it was used last), then the names typed,
+    each in quotes."""
     p.activate(main_window(p))
     p.key("alt+f", command)
     p.wait_for(lambda: p.find("#32770", visible=True, foreground=True), "the open dialog")
+    p.type(p.windows_path(folder))
+    p.key("Return")
     p.type(" ".join(f'"{name}"' for name in names))
     p.key("Return")
     p.wait_for(lambda: not p.find("#32770", visible=True), "the open dialog to close")
@@ -85,18 +89,20 @@ def start_shows_time(p):
 
 
 def continuous(p):
-    open_files(p, ["many/tone01.wav", "many/tone02.wav"])
+    open_files(p, ["tone01.wav", "tone02.wav"], folder="many")
     toggle_option(p, "s")
     press(p, "TForm1", START)
     p.wait_for(lambda: "tone02.wav" in status_text(p), "the second file to play")
 
 
 def repeat(p):
-    open_files(p, ["many/tone01.wav"])
+    open_files(p, ["tone440.wav"])
     toggle_option(p, "r")
     press(p, "TForm1", START)
-    p.wait_for(lambda: (scroll_position(p, "TForm5") or 0) >= 900, "the end of the file")
-    p.wait_for(lambda: (scroll_position(p, "TForm5") or 0) < 500, "the file to start again")
+    p.wait_for(lambda: (scroll_position(p, "TForm5") or 0) >= 4000, "the last second of five")
+    p.wait_for(lambda: (scroll_position(p, "TForm5") or 5000) < 2000, "the file to start again")
+    if "tone440.wav" not in status_text(p):
+        raise p.fail("another file plays")
 
 
 def stop(p):
