@@ -175,9 +175,9 @@ class Player:
         subprocess.run(["xdotool", "key", "--delay", "60", *keys], check=True)
 
     def type(self, text):
-        """Types text; what the keyboard map cannot type (Japanese) is pasted, as a person
-        without an input method would do."""
-        if text.isascii():
+        """Types text; what the keyboard map may not type (Japanese, and the backslash, which
+        a Japanese keyboard has as the yen key) is pasted instead, as a person would."""
+        if text.isascii() and "\\" not in text:
             subprocess.run(["xdotool", "type", "--delay", "30", text], check=True)
         else:
             self.paste(text)
