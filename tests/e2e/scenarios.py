@@ -93,10 +93,10 @@ def start_shows_time(p):
 
 
 def continuous(p):
-    open_files(p, ["tone01.wav", "tone02.wav"], folder="many")
+    open_files(p, ["短い音.wav", "tone440.wav"])
     toggle_option(p, "s")
     press(p, "TForm1", START)
-    p.wait_for(lambda: "tone02.wav" in status_text(p), "the second file to play")
+    p.wait_for(lambda: "tone440" in status_text(p), "the second file to play")
 
 
 def repeat(p):
