@@ -59,9 +59,9 @@ class Window:
 
 class Player:
     def __init__(self, exe, probe, cwd, artefacts, name):
-        self.exe = exe
-        self.probe = probe
-        self.cwd = cwd
+        self.exe = str(Path(exe).resolve())
+        self.probe = str(Path(probe).resolve())
+        self.cwd = str(Path(cwd).resolve())
         self.artefacts = Path(artefacts)
         self.name = name
         self.process = None
