@@ -241,12 +241,14 @@ TEST_F(BadInput, LongPathsAreListedAndOpenedWhole) {
   const String path300 = folder + String(300 - folder.size() - 4, 'b') + ".mp3";
   ASSERT_EQ(path259.size(), 259u);
   ASSERT_EQ(path300.size(), 300u);
+  BoxWatcher boxes;
   ListFiles({path259, path300});
   EXPECT_EQ(Entries(), (std::vector<String>{path259, path300}));
   EXPECT_EQ(Lines()[1], String(300 - folder.size() - 4, 'b') + ".mp3");
   Click(*Form1->Button4);
   EXPECT_EQ(OpenNow(), path300);
   EXPECT_EQ(Opened().back(), path300);
+  EXPECT_TRUE(boxes.Boxes().empty()) << boxes.Boxes()[0].text;
 }
 
 TEST_F(BadInput, The1001stFileOfOneDropIsRefusedAndTheThousandKept) {
