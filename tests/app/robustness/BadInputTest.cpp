@@ -266,6 +266,10 @@ TEST_F(BadInput, The1001stFileOfOneDropIsRefusedAndTheThousandKept) {
   EXPECT_EQ(Form2->Entries[999], "C:\\m\\998.wav");
   EXPECT_EQ(Form2->ListBox1->Items().ItemCount(), 1000);
   EXPECT_EQ(Form2->ListBox1->Items().ItemAt(999), "998.wav");
+  // The list box drew once for the whole drop; its scroll bar still spans every line.
+  SCROLLINFO scroll{sizeof scroll, SIF_RANGE, 0, 0, 0, 0, 0};
+  ASSERT_TRUE(GetScrollInfo(Form2->ListBox1->Handle(), SB_VERT, &scroll));
+  EXPECT_EQ(scroll.nMax, 999);
   const std::vector<SeenBox> seen = boxes.Boxes();
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].caption, Application->Title());
