@@ -279,6 +279,33 @@ TEST_F(BadInput, The1001stFileOfOneDropIsRefusedAndTheThousandKept) {
   EXPECT_EQ(OpenNow(), "C:\\m\\first.wav");
 }
 
+// A video entry that does not open leaves the display window up with no device behind it.
+// An arrow of its scroll bar then raises for the step and again for the end of the gesture:
+// the second box comes while the first is still up, and each is told and closed.
+TEST_F(BadInput, DisplayScrollBarWithoutADeviceIsToldForEachScrollEvent) {
+  ListFiles({"C:\\m\\clip.avi"});
+  DropFiles(Form1->Handle(), {"C:\\m\\gone.avi"});
+  Click(*Form1->START);
+  ASSERT_TRUE(Form3->Visible());
+  BoxWatcher boxes;
+  Click(*Form1->Button4);
+  TScrollBar& bar = *Form3->ScrollBar1;
+  ClickAt(bar.Handle(), POINT{bar.Width() - 4, bar.Height() / 2});
+  ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes().size() >= 3; }));
+  PumpPending();
+  const std::vector<SeenBox> seen = boxes.Boxes();
+  ASSERT_EQ(seen.size(), 3u);
+  char missing[MAXERRORLENGTH] = {};
+  media.ErrorString(MCIERR_FILE_NOT_FOUND, missing, sizeof missing);
+  EXPECT_EQ(seen[0].text, WithFinalPeriod(missing));
+  EXPECT_EQ(seen[1].text, "MCI デバイスがありません.");
+  EXPECT_EQ(seen[2].text, "MCI デバイスがありません.");
+  EXPECT_EQ(Entries(), (std::vector<String>{"C:\\m\\clip.avi", "C:\\m\\gone.avi"}));
+  Click(*Form1->Prev);
+  EXPECT_EQ(OpenNow(), "C:\\m\\clip.avi");
+  EXPECT_EQ(Form1->MediaPlayer1->Mode(), mmPlay);
+}
+
 // A drop that arrives while the open dialog is up is taken at once, by the dialog's own
 // message loop.
 class DropDuringDialog : public PlayerTest {
