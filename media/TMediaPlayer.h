@@ -232,7 +232,8 @@ private:
   bool hasVideo_ = false;
   bool canStep_ = false;
   TWinControl* display_ = nullptr;
-  // Devices whose close the device refused while a new one was opened; closed at the end.
+  // Devices whose close the device refused while a new one was opened: asked again to close
+  // at every Open and at the end, so a file left open that way can be opened again.
   std::vector<MCIDEVICEID> abandoned_;
 
   // Published settings.

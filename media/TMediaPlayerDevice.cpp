@@ -24,6 +24,7 @@ void TMediaPlayer::Open() {
     Close();
   }
   bool previousStaysOpen = open_;
+  CloseAbandoned();
   block.lpstrDeviceType = DeviceTypeString(deviceType_);
   block.lpstrElementName = fileName_.c_str();
   DWORD_PTR flags = TakeNotifyWait(true, false);
@@ -119,11 +120,10 @@ void TMediaPlayer::Close() {
 }
 
 void TMediaPlayer::CloseAbandoned() noexcept {
-  for (MCIDEVICEID device : abandoned_) {
+  std::erase_if(abandoned_, [](MCIDEVICEID device) {
     MCI_GENERIC_PARMS block{};
-    CurrentMciPort().Send(device, MCI_CLOSE, MCI_WAIT, block);
-  }
-  abandoned_.clear();
+    return CurrentMciPort().Send(device, MCI_CLOSE, MCI_WAIT, block) == 0;
+  });
 }
 
 void TMediaPlayer::SetDisplay(TWinControl* value) {

@@ -52,7 +52,9 @@ void BoxWatcher::Watch() {
         boxes_.push_back(box);
       }
       PostMessageA(search.found, WM_COMMAND, IDOK, 0);
-      while (IsWindow(search.found) && !stop_) {
+      // A closed box is hidden at once but destroyed only when its modal loop returns,
+      // which waits for any box shown inside it (an error raised while the first is up).
+      while (IsWindow(search.found) && IsWindowVisible(search.found) && !stop_) {
         Sleep(10);
       }
     }
