@@ -78,7 +78,8 @@ def toggle_option(p, key):
 
 
 def open_three(p):
-    names = ["tone440.wav", "melody.mp3", "picture.avi"]
+    # 表 is 0x95 0x5C and ポ is 0x83 0x7C in Shift_JIS: each name must come back whole.
+    names = ["表示テスト.wav", "ポップ.mp3", "picture.avi"]
     open_files(p, names)
     p.wait_for(lambda: list_lines(p) == names, "the three names in the play list")
 
