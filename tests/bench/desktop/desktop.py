@@ -63,7 +63,15 @@ def launch(exe, title, cwd, *arguments):
 def end(process):
     process.kill()
     process.wait()
+    gone()
+
+
+def gone():
+    """Waits until no program measured here shows a window; fails on one that stays."""
+    deadline = time.monotonic() + 30
     while any(shown(title) for title in TITLES):
+        if time.monotonic() > deadline:
+            raise RuntimeError("a window of an earlier run stays on the screen: end that program")
         time.sleep(0.05)
 
 
@@ -177,8 +185,7 @@ def player_playing(args, cwd, name):
         return span, peak, counts, count
     finally:
         p.stop()
-        while any(shown(title) for title in TITLES):
-            time.sleep(0.05)
+        gone()
 
 
 def median_by(results, key):
@@ -267,6 +274,7 @@ def main():
     work = Path(args.work).resolve()
     work.mkdir(parents=True, exist_ok=True)
     write_wave(work / "bench.wav")
+    gone()
 
     floor_starts, player_starts = [], []
     for _ in range(START_ROUNDS):

@@ -17,7 +17,6 @@ under 64 KiB a minute, and the counts of windows, threads and open files grow by
 import argparse
 import json
 import os
-import re
 import subprocess
 import sys
 import time
@@ -46,6 +45,8 @@ class Soak:
 
     def begin(self):
         """Opens the fifty files, turns on continuous play and repeat, presses START."""
+        if self.p.find("TForm1"):
+            raise self.p.fail("a player of an earlier run is still there: end it first")
         self.p.start()
         open_from(self.p, self.p.cwd, FILES)
         toggle_option(self.p, "s")
@@ -117,14 +118,14 @@ def cpu_seconds(pid):
 
 
 def playing(status):
-    """The file name the status line shows, when it shows the whole of it."""
-    found = re.search(r"tone\d\d\.wav", status)
-    return found.group(0) if found else "(scrolling)"
+    """What the status line shows of the playing file's name as it scrolls in (each file
+    starts with a blank line), so the series shows the list going round."""
+    return status.strip() or "(blank)"
 
 
 COLUMNS = ("minute", "working set (KiB)", "private bytes (KiB)", "CPU (s)", "CPU in the minute (s)",
            "windows", "threads", "open files", "handles", "user / GDI objects", "error boxes",
-           "playing")
+           "status line")
 
 
 def print_head():
