@@ -21,15 +21,18 @@ text() { printf '\xef\xbb\xbf' >"$2"; sed 's/$/\r/' "$1" >>"$2"; }
 text tools/package/ReadMe.txt "$stage/docs/ReadMe.txt"
 text LICENSE "$stage/docs/LICENSE.txt"
 
+# The players as shipped: without the debugging information the builds carry.
+strip_tool() { [ "$1" = 32 ] && echo i686-w64-mingw32-strip || echo x86_64-w64-mingw32-strip; }
 for bits in 32 64; do
   dir=$stage/win$bits/Sorvane
   mkdir -p "$dir"
-  cp "build/win$bits/app/Sorvane.exe" "$stage/docs/ReadMe.txt" "$stage/docs/LICENSE.txt" "$dir/"
+  "$(strip_tool $bits)" -o "$dir/Sorvane.exe" "build/win$bits/app/Sorvane.exe"
+  cp "$stage/docs/ReadMe.txt" "$stage/docs/LICENSE.txt" "$dir/"
   (cd "$stage/win$bits" && zip -q -X -r "$root/$out/Sorvane-win$bits.zip" Sorvane)
 done
 
 makensis -V2 -INPUTCHARSET UTF8 \
-  -DSOURCE32="$root/build/win32/app" -DSOURCE64="$root/build/win64/app" \
+  -DSOURCE32="$root/$stage/win32/Sorvane" -DSOURCE64="$root/$stage/win64/Sorvane" \
   -DDOCS="$root/$stage/docs" -DOUTFILE="$root/$out/Sorvane-setup.exe" tools/package/Sorvane.nsi
 rm -rf "$stage"
 ls -l "$out"
