@@ -34,6 +34,11 @@ TPublishedTables TStoredItemsForm::Published() {
   return {{}, {}, fields};
 }
 
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
 class Events : public TObject {
 public:
   int clicks = 0;
@@ -329,13 +334,7 @@ TEST(StoredListBox, EntriesStoredInTheResourceAreReadIntoTheNativeControl) {
   EXPECT_TRUE(style & LBS_SORT);
   EXPECT_TRUE(style & LBS_USETABSTOPS);
   int windows = 0;
-  EnumChildWindows(
-      form->Handle(),
-      [](HWND, LPARAM count) {
-        ++*reinterpret_cast<int*>(count);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&windows));
+  EnumChildWindows(form->Handle(), CountWindow, reinterpret_cast<LPARAM>(&windows));
   EXPECT_EQ(windows, 1) << "the list box was read into one window, none left behind";
 }
 
