@@ -22,9 +22,8 @@ import wave
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "e2e"))
-from choose import open_from  # noqa: E402
 from driver import Player  # noqa: E402
-from scenarios import START, press  # noqa: E402
+from scenarios import START, list_lines, open_files, press  # noqa: E402
 
 ROOT = Path(__file__).resolve().parents[3]
 WINE_RUN = str(ROOT / "scripts" / "wine-run")
@@ -172,7 +171,8 @@ def player_playing(args, cwd, name):
     p = Player(args.player, args.probe, str(cwd), cwd / "artefacts", "bench")
     p.start()
     try:
-        open_from(p, cwd, [name])
+        open_files(p, [name])
+        p.wait_for(lambda: list_lines(p) == [name], "the chosen name in the play list")
         press(p, "TForm1", START)
         p.wait_for(lambda: p.find("TForm5", visible=True), "the time window")
         time.sleep(SETTLE)

@@ -23,10 +23,9 @@ import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "e2e"))
-sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "desktop"))
-from choose import open_from  # noqa: E402
 from driver import Player  # noqa: E402
-from scenarios import START, press, status_text, toggle_option  # noqa: E402
+from scenarios import (  # noqa: E402
+    START, list_lines, open_files, press, status_text, toggle_option)
 
 FILES = [f"tone{i:02d}.wav" for i in range(1, 51)]
 MIB = 1024 * 1024
@@ -48,7 +47,8 @@ class Soak:
         if self.p.find("TForm1"):
             raise self.p.fail("a player of an earlier run is still there: end it first")
         self.p.start()
-        open_from(self.p, self.p.cwd, FILES)
+        open_files(self.p, FILES)
+        self.p.wait_for(lambda: list_lines(self.p) == FILES, "the fifty names in the play list")
         toggle_option(self.p, "s")
         toggle_option(self.p, "r")
         self.pid = self.p.find("TForm1")["pid"]
