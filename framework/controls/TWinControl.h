@@ -165,6 +165,7 @@ private:
   void RegisterWindowClass(TCreateParams& params);
   HWND ResolveParentWindow(const TCreateParams& params) const;
   void CreateContainerWindow();
+  TWinControl* ReadingOwner() const;
   void PlaceInZOrder();
   bool RouteMouseToChild(TMessage& message);
   bool IsMenuKey(TWMKey& message);

@@ -68,8 +68,7 @@ HWND TWinControl::ResolveParentWindow(const TCreateParams& params) const {
   if (!(params.Style & WS_CHILD) || params.WndParent) {
     return params.WndParent;
   }
-  auto* owner = dynamic_cast<TWinControl*>(Owner());
-  if (owner && owner->IsReading()) {
+  if (TWinControl* owner = ReadingOwner()) {
     return owner->Handle();
   }
   throw EInvalidOperation(Format(LoadMessage(Msg::ParentRequired), {Name()}));
@@ -125,10 +124,17 @@ void TWinControl::CreateContainerWindow() {
     Parent()->HandleNeeded();
     return;
   }
-  auto* owner = dynamic_cast<TWinControl*>(Owner());
-  if (!parentWindow_ && owner && owner->IsReading()) {
+  TWinControl* owner = ReadingOwner();
+  if (!parentWindow_ && owner) {
     owner->HandleNeeded();
   }
+}
+
+// A windowed owner whose resource is being read: the window a child without a parent yet
+// goes into.
+TWinControl* TWinControl::ReadingOwner() const {
+  auto* owner = dynamic_cast<TWinControl*>(Owner());
+  return owner && owner->IsReading() ? owner : nullptr;
 }
 
 void TWinControl::PlaceInZOrder() {
