@@ -183,6 +183,9 @@ void TCustomForm::CreateWnd() {
   }
   TScrollingWinControl::CreateWnd();
   ApplyPendingClientSize();
+  if (std::exchange(keepDesignedClient_, false)) {
+    KeepDesignedClientArea();
+  }
   if (formStyle_ == fsStayOnTop) {
     SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
@@ -199,9 +202,6 @@ void TCustomForm::ApplyPendingClientSize() {
   }
   if (height > 0) {
     SetClientHeight(height);
-  }
-  if (std::exchange(keepDesignedClient_, false)) {
-    KeepDesignedClientArea();
   }
 }
 
