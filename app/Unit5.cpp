@@ -18,6 +18,14 @@ TPublishedTables TForm5::Published() {
 
 TForm5::TForm5(TComponent* owner) : TForm(owner) {}
 
+// One pixel right of the player window, with its top edge, as laid out. The player window is
+// wider than its design where the text of its font stands taller, and would otherwise lie
+// under this window's left part.
+void TForm5::Constructed() {
+  SetTop(Form1->Top());
+  SetLeft(Form1->Left() + Form1->Width() + 1);
+}
+
 // Every scroll step plays from the scroll bar's position, also when the file was stopped.
 void TForm5::ScrollBar1Scroll(TObject*, TScrollCode, int&) {
   Form1->MediaPlayer1->SetFrom(ScrollBar1->Position());

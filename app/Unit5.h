@@ -18,6 +18,9 @@ public:
   TLabel* Label2 = nullptr;
 
   void ScrollBar1Scroll(TObject* sender, TScrollCode scrollCode, int& scrollPos);
+
+protected:
+  void Constructed() override;
 };
 
 extern TForm5* Form5;

@@ -136,24 +136,28 @@ void TCustomForm::ReadOwnData(TReader& reader) {
   storedClientWidth_ = 0;
   storedClientHeight_ = 0;
   textHeight_ = 0;
+  designTextHeight_ = 0;
   int screenPpi = pixelsPerInch_;
   pixelsPerInch_ = 0;
   oldCreateOrder_ = false;
   TScrollingWinControl::ReadOwnData(reader);
   int resourcePpi = pixelsPerInch_;
   pixelsPerInch_ = screenPpi;
-  if (resourcePpi > 0 && textHeight_ > 0 && resourcePpi != screenPpi) {
+  if (resourcePpi > 0 && textHeight_ > 0) {
     ScaleToScreen(resourcePpi, screenPpi);
   }
   Deliver(XM_PARENTBIDIMODECHANGED);
 }
 
 void TCustomForm::ScaleToScreen(int resourcePpi, int screenPpi) {
-  Font().SetHeight(MulDiv(Font().Height(), screenPpi, resourcePpi));
+  if (resourcePpi != screenPpi) {
+    Font().SetHeight(MulDiv(Font().Height(), screenPpi, resourcePpi));
+  }
   int newTextHeight = TextHeightOf(Font());
   if (newTextHeight == textHeight_) {
     return;
   }
+  designTextHeight_ = textHeight_;
   ScaleControls(newTextHeight, textHeight_);
   storedClientWidth_ = MulDiv(storedClientWidth_, newTextHeight, textHeight_);
   storedClientHeight_ = MulDiv(storedClientHeight_, newTextHeight, textHeight_);

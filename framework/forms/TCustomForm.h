@@ -138,8 +138,10 @@ private:
   // Tab and the arrow keys move the focus; true when key was one of them.
   bool MoveFocusByKey(WORD key);
   void ApplyPosition();
-  // Scales the font from the resource's resolution to the screen's and, when the height of
-  // the text "0" changes with it, the child controls and the stored client size as well.
+  // Scales the font from the resource's resolution to the screen's and measures the height
+  // of the text "0" in it, even at the same resolution: another font may stand in for the
+  // one of the design. When that height differs from the stored one, the child controls and
+  // the stored client size are scaled by new/stored height.
   void ScaleToScreen(int resourcePpi, int screenPpi);
   // The window styles of BorderStyle; gives the border icons that style leaves.
   TBorderIcons ApplyBorderStyle(TCreateParams& params, bool topLevel) const;
@@ -152,6 +154,7 @@ private:
   void AdjustSystemMenu();
   void ApplyPendingClientSize();
   void KeepDesignedClientArea();
+  int ScaledToText(int length) const;
   int ShowCommand() const;
 
   void WMClose(TWMNoParams& message);
@@ -184,6 +187,9 @@ private:
   bool oldCreateOrder_ = false;
   int pixelsPerInch_ = defaultPixelsPerInch;
   int textHeight_ = 0;
+  // The text height the resource was laid out with, when the controls were scaled from it
+  // to textHeight_; 0 when they kept their design.
+  int designTextHeight_ = 0;
   int storedClientWidth_ = 0;
   int storedClientHeight_ = 0;
   // The client size asked for while the form had no window, applied again once it has one.

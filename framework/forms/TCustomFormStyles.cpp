@@ -206,15 +206,20 @@ void TCustomForm::ApplyPendingClientSize() {
 }
 
 // The window takes the outer size that gives, with the frame it has on this desktop, the
-// client area its resource was laid out in.
+// client area its resource was laid out in, scaled as its controls were when the text of
+// this desktop's font is taller or shorter than the design's.
 void TCustomForm::KeepDesignedClientArea() {
   const SIZE designed = DesignedFrame(borderStyle_, GetMenu(Handle()) != nullptr);
   const SIZE current = CurrentFrame(Handle());
-  const int width = Width() + current.cx - designed.cx;
-  const int height = Height() + current.cy - designed.cy;
+  const int width = ScaledToText(Width() - designed.cx) + current.cx;
+  const int height = ScaledToText(Height() - designed.cy) + current.cy;
   if (width != Width() || height != Height()) {
     SetBounds(Left(), Top(), width, height);
   }
+}
+
+int TCustomForm::ScaledToText(int length) const {
+  return designTextHeight_ > 0 ? MulDiv(length, textHeight_, designTextHeight_) : length;
 }
 
 void TCustomForm::WMNCCreate(TWMNCCreate& message) {

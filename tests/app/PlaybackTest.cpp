@@ -1,6 +1,7 @@
 #include "ApplicationPump.h"
 #include "BeepCounter.h"
 #include "BoxWatcher.h"
+#include "DesignScale.h"
 #include "PlayerFixture.h"
 #include "TickTexts.h"
 #include "UserInput.h"
@@ -107,10 +108,10 @@ TEST_F(Playback, VideoSizesTheDisplayWindowToThePicture) {
   Click(*Form1->START);
   ASSERT_TRUE(Form3->Visible());
   EXPECT_FALSE(Form5->Visible());
-  EXPECT_EQ(Form3->Left(), 422);
+  EXPECT_EQ(Form3->Left(), Form1->Left() + Form1->Width());
   EXPECT_EQ(Form3->Top(), 106);
   EXPECT_EQ(Form3->ClientWidth(), 320);
-  EXPECT_EQ(Form3->ClientHeight(), 256);
+  EXPECT_EQ(Form3->ClientHeight(), 240 + Form3->ScrollBar1->Height());
   EXPECT_EQ(Form3->Panel1->Width(), 320);
   EXPECT_EQ(Form3->Panel1->Height(), 240);
   EXPECT_EQ(Form3->ScrollBar1->Top(), 240);

@@ -1,3 +1,4 @@
+#include "DesignScale.h"
 #include "PlayerFixture.h"
 
 #include "TApplication.h"
@@ -13,9 +14,9 @@ namespace {
 struct Placed {
   const char* name;
   const char* className;
-  RECT bounds; // left, top, width, height
-  // A control that sizes itself to its text and font (auto size) keeps only its place: the
-  // size it takes depends on the fonts of the machine.
+  RECT bounds; // left, top, width, height, as designed
+  // A control that sizes itself to its text and font (auto size) or to its buttons keeps
+  // only its place: the size it takes depends on the fonts of the machine.
   bool sizesItself = false;
 };
 
@@ -27,11 +28,11 @@ void ExpectControls(TForm& form, std::initializer_list<Placed> expected) {
     EXPECT_STREQ(control->ClassName(), row.className);
     EXPECT_EQ(control->Owner(), &form);
     EXPECT_EQ(control->Parent(), &form);
-    EXPECT_EQ(control->Left(), row.bounds.left);
-    EXPECT_EQ(control->Top(), row.bounds.top);
+    EXPECT_EQ(control->Left(), Scaled(row.bounds.left));
+    EXPECT_EQ(control->Top(), Scaled(row.bounds.top));
     if (!row.sizesItself) {
-      EXPECT_EQ(control->Width(), row.bounds.right);
-      EXPECT_EQ(control->Height(), row.bounds.bottom);
+      EXPECT_EQ(control->Width(), ScaledSpan(row.bounds.left, row.bounds.right));
+      EXPECT_EQ(control->Height(), ScaledSpan(row.bounds.top, row.bounds.bottom));
     }
   }
 }
@@ -57,13 +58,13 @@ TEST_F(PlayerForms, PlayerWindowHoldsItsControlsMenuAndTimer) {
                           {"Prev", "TButton", {160, 32, 25, 25}},
                           {"Button4", "TButton", {197, 32, 25, 25}},
                           {"Edit1", "TEdit", {0, 0, 220, 20}, true},
-                          {"MediaPlayer1", "TMediaPlayer", {0, 104, 253, 30}}});
+                          {"MediaPlayer1", "TMediaPlayer", {0, 104, 253, 30}, true}});
   ExpectOwned(*Form1, 17);
   EXPECT_EQ(Form1->START->Caption(), "START");
   EXPECT_EQ(Form1->Prev->Caption(), "<");
   EXPECT_EQ(Form1->Button4->Caption(), ">");
   EXPECT_EQ(Form1->Edit1->Text(), "");
-  EXPECT_EQ(Form1->Edit1->Width(), 220);
+  EXPECT_EQ(Form1->Edit1->Width(), Scaled(220));
   EXPECT_FALSE(Form1->MediaPlayer1->Visible());
   EXPECT_EQ(Form1->ActiveControl(), Form1->START);
 
@@ -122,7 +123,7 @@ TEST_F(PlayerForms, PlayerWindowShowsItsButtonsWhateverLinesTheMenuBarTakes) {
   EXPECT_GE(client.right, Form1->Button4->Left() + Form1->Button4->Width());
   const auto style = GetWindowLongPtrA(Form1->Handle(), GWL_STYLE);
   EXPECT_FALSE(style & (WS_HSCROLL | WS_VSCROLL)) << "no scroll bar hides a button";
-  EXPECT_EQ(Form1->Width(), 230);
+  EXPECT_EQ(client.right, Scaled(222));
   EXPECT_GE(Form1->Height(), 105);
 }
 
@@ -149,10 +150,10 @@ TEST_F(PlayerForms, PlayListWindowSitsUnderThePlayerWindow) {
 TEST_F(PlayerForms, DisplayWindowSitsRightOfThePlayerWindowHidden) {
   EXPECT_STREQ(Form3->ClassName(), "TForm3");
   EXPECT_EQ(Form3->Caption(), "ディスプレイ");
-  ExpectBounds(*Form3, 422, 106);
+  ExpectBounds(*Form3, Form1->Left() + Form1->Width(), Form1->Top());
   EXPECT_FALSE(Form3->Visible());
-  EXPECT_EQ(Form3->ClientWidth(), 266);
-  EXPECT_EQ(Form3->ClientHeight(), 256);
+  EXPECT_EQ(Form3->ClientWidth(), Scaled(266));
+  EXPECT_EQ(Form3->ClientHeight(), Scaled(256));
   ExpectControls(*Form3, {{"Panel1", "TPanel", {0, 0, 265, 241}},
                           {"ScrollBar1", "TScrollBar", {0, 240, 265, 16}}});
   ExpectOwned(*Form3, 2);
@@ -176,10 +177,11 @@ TEST_F(PlayerForms, VersionWindowKeepsItsResourcePlaceHidden) {
   EXPECT_EQ(Form4->Button1->OnClick, TNotifyEvent::Bind<&TForm4::Button1Click>(*Form4));
 }
 
-TEST_F(PlayerForms, TimeWindowKeepsItsResourcePlaceHidden) {
+// One pixel right of the player window (423 where the player window keeps its 230 pixels).
+TEST_F(PlayerForms, TimeWindowSitsRightOfThePlayerWindowHidden) {
   EXPECT_STREQ(Form5->ClassName(), "TForm5");
   EXPECT_EQ(Form5->Caption(), "TIME");
-  ExpectBounds(*Form5, 423, 106);
+  ExpectBounds(*Form5, Form1->Left() + Form1->Width() + 1, 106);
   EXPECT_FALSE(Form5->Visible());
   ExpectControls(*Form5, {{"Label1", "TLabel", {88, 0, 132, 49}},
                           {"Label2", "TLabel", {0, 0, 89, 49}},
@@ -237,15 +239,16 @@ void ExpectClientArea(TForm& form, int width, int height) {
   form.Show();
   RECT client{};
   GetClientRect(form.Handle(), &client);
-  EXPECT_EQ(client.right, width);
-  EXPECT_EQ(client.bottom, height);
+  EXPECT_EQ(client.right, Scaled(width));
+  EXPECT_EQ(client.bottom, Scaled(height));
   EXPECT_FALSE(GetWindowLongPtrA(form.Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
 }
 
 } // namespace
 
-// Each window keeps the client area its resource was laid out in, whatever frame the desktop
-// draws around it, so no control is cut off and no scroll bar appears.
+// Each window keeps the client area its resource was laid out in, scaled as its controls are,
+// whatever frame the desktop draws around it, so no control is cut off and no scroll bar
+// appears.
 TEST_F(OtherDesktopTheme, EveryWindowKeepsTheClientAreaOfItsDesign) {
   ExpectClientArea(*Form1, 222, 59);
   ExpectClientArea(*Form2, 222, 170);

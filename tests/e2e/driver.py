@@ -168,8 +168,11 @@ class Player:
                         str((top + bottom) // 2), "click", "--repeat", "2", "--delay", "80",
                         "1"], check=True)
 
-    def click_control(self, window, left, top, width, height):
-        self.click(window, left + width // 2, top + height // 2)
+    def click_on(self, child):
+        """Clicks the middle of a child window as winprobe saw it."""
+        left, top, right, bottom = child["rect"]
+        subprocess.run(["xdotool", "mousemove", "--sync", str((left + right) // 2),
+                        str((top + bottom) // 2), "click", "1"], check=True)
 
     def key(self, *keys):
         subprocess.run(["xdotool", "key", "--delay", "60", *keys], check=True)

@@ -10,14 +10,17 @@ import sys
 
 from driver import Player
 
-# Client-area boxes (left, top, width, height) of the controls the person clicks or reads,
-# as the player's windows lay them out.
-START = (0, 32, 65, 25)
-STOP = (72, 32, 65, 25)
-PREVIOUS = (160, 32, 25, 25)
-NEXT = (197, 32, 25, 25)
-VERSION_CLOSE = (112, 96, 75, 17)
+# The buttons the person clicks, by their captions.
+START = "START"
+STOP = "STOP"
+PREVIOUS = "<"
+NEXT = ">"
+VERSION_CLOSE = "CLOSE"
+
+# Where the time window shows the time: a client-area box (left, top, width, height) of its
+# design, whose client area was 222 pixels wide. The window scales it with its font's text.
 TIME_TEXT = (88, 0, 132, 49)
+TIME_DESIGN_WIDTH = 222
 
 
 def main_window(p):
@@ -60,15 +63,18 @@ def scroll_position(p, form):
     return bar["position"] if bar else None
 
 
-def press(p, form, box):
+def press(p, form, caption):
     window = p.find(form, visible=True)
-    p.click_control(window, *box)
+    button = window.child("Button", caption)
+    if not button:
+        raise p.fail(f"no button {caption!r} in {form}")
+    p.click_on(button)
 
 
 def time_pixels(p):
     window = p.find("TForm5", visible=True)
-    left, top, _, _ = window.client
-    x, y, width, height = TIME_TEXT
+    left, top, client_width, _ = window.client
+    x, y, width, height = (length * client_width // TIME_DESIGN_WIDTH for length in TIME_TEXT)
     return p.pixels((left + x, top + y, width, height))
 
 
@@ -138,12 +144,23 @@ def previous_and_next(p):
     p.wait_for(lambda: "tone440.wav" in status_text(p), "the first entry after wrapping")
 
 
+def sized_to_the_picture(p):
+    """Whether the display window's client area holds the 320 x 240 picture and, under it,
+    its seek bar."""
+    display = p.find("TForm3", visible=True)
+    bar = display.child("ScrollBar") if display else None
+    if not bar:
+        return False
+    _, top, _, bottom = bar["rect"]
+    return display.client[2:] == (320, 240 + bottom - top)
+
+
 def video(p):
     open_files(p, ["picture.avi"])
     press(p, "TForm1", START)
     display = p.wait_for(lambda: p.find("TForm3", visible=True), "the display window")
-    p.wait_for(lambda: p.find("TForm3", visible=True).client[2:] == (320, 256),
-               f"a 320 x 256 client area (it is {display.client[2:]})")
+    p.wait_for(lambda: sized_to_the_picture(p),
+               f"a client area of 320 x 240 and the seek bar (it is {display.client[2:]})")
 
 
 def mpeg_and_quicktime(p):
@@ -152,8 +169,8 @@ def mpeg_and_quicktime(p):
         open_files(p, [name])
         press(p, "TForm1", START)
         p.wait_for(lambda: p.find("TForm3", visible=True), f"the display window for {name}")
-        p.wait_for(lambda: p.find("TForm3", visible=True).client[2:] == (320, 256),
-                   f"a 320 x 256 client area for {name}")
+        p.wait_for(lambda: sized_to_the_picture(p),
+                   f"a client area of 320 x 240 and the seek bar for {name}")
         p.wait_for(lambda: name in status_text(p), f"{name} in the status line")
         if p.find("#32770", visible=True):
             raise p.fail(f"a box came up for {name}")

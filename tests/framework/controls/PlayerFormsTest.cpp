@@ -1,4 +1,5 @@
 #include "ApplicationPump.h"
+#include "DesignScale.h"
 #include "MouseClicks.h"
 #include "OwnedForm.h"
 #include "TButton.h"
@@ -46,12 +47,12 @@ TEST(PlayerForms, TheVersionWindowLoadsItsLabelsAndButtonByClassName) {
   auto* button = Find<TButton>(*form, "Button1");
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->Caption(), "CLOSE");
-  EXPECT_EQ(button->Height(), 17);
+  EXPECT_EQ(button->Height(), ScaledSpan(96, 17));
   auto* title = Find<TLabel>(*form, "Label1");
   ASSERT_NE(title, nullptr);
   EXPECT_EQ(title->Caption(), "Sorvane");
   EXPECT_TRUE(title->Font().Style().Contains(fsItalic));
-  EXPECT_EQ(title->Left(), 104) << "a left-aligned label keeps its left edge";
+  EXPECT_EQ(title->Left(), Scaled(104)) << "a left-aligned label keeps its left edge";
 }
 
 TEST(PlayerForms, TheVersionWindowsLabelsTakeTheSizeOfTheirTexts) {

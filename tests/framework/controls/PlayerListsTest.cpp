@@ -1,4 +1,5 @@
 #include "ApplicationPump.h"
+#include "DesignScale.h"
 #include "OwnedForm.h"
 #include "ScopeGuard.h"
 #include "TListBox.h"
@@ -188,11 +189,11 @@ TEST_F(PlayList, TheListBoxIsReadFromThePlayListWindowsResource) {
   RECT bounds = list->BoundsRect();
   EXPECT_EQ(bounds.left, 0);
   EXPECT_EQ(bounds.top, 0);
-  EXPECT_EQ(bounds.right, 222);
-  EXPECT_EQ(bounds.bottom, 169);
+  EXPECT_EQ(bounds.right, Scaled(222));
+  EXPECT_EQ(bounds.bottom, Scaled(169));
   EXPECT_EQ(list->Color(), clBlack);
   EXPECT_EQ(list->Font().Color(), clLime);
-  EXPECT_EQ(list->Font().Height(), -12);
+  EXPECT_EQ(list->Font().Height(), Scaled(-12));
   EXPECT_EQ(list->Font().Name(), "ＭＳ Ｐゴシック");
   EXPECT_FALSE(list->ParentFont());
   EXPECT_TRUE(list->MultiSelect());

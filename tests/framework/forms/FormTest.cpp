@@ -1,5 +1,6 @@
 #include "ApplicationPump.h"
 #include "BoxWatcher.h"
+#include "DesignScale.h"
 #include "Format.h"
 #include "Messages.h"
 #include "NameSpaceLock.h"
@@ -35,7 +36,7 @@ TEST(Form, ResourceVisibleFormIsShownByAddForm) {
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
   EXPECT_EQ(form->Caption(), "表示フォーム");
   EXPECT_EQ(form->Left(), 40);
-  EXPECT_EQ(form->Width(), 300);
+  EXPECT_EQ(form->Top(), 50);
   EXPECT_EQ(form->Font().Charset(), SHIFTJIS_CHARSET);
   char className[64] = {};
   GetClassNameA(form->Handle(), className, sizeof className);
@@ -365,14 +366,16 @@ TEST(Form, DefaultPositionIsTakenOnceAndKeptWhenTheWindowIsMadeAgain) {
   EXPECT_EQ(bounds.top, 41);
 }
 
-// A substituted font may measure a pixel taller than the one the form was laid out with (under
-// Wine the stand-in for the player's Japanese font does); at the screen's own resolution the
-// form keeps the sizes of its resource.
-TEST(Form, AFormOfTheScreensResolutionKeepsItsSizes) {
+// The text of the form's font is measured even at the screen's own resolution: stored at 36,
+// it stands at its real height here, and the controls are scaled by that height over 36.
+TEST(Form, AFormOfTheScreensResolutionIsScaledToTheTextItsFontHasHere) {
   auto form = AddOwnedForm<TReadingForm>();
-  EXPECT_EQ(form->TextHeight(), 36);
-  EXPECT_EQ(form->Probe1->Left(), 30);
-  EXPECT_EQ(form->Probe1->Top(), 60);
+  ASSERT_EQ(form->PixelsPerInch(), Screen->PixelsPerInch());
+  const int here = DesignFontTextHeight();
+  EXPECT_EQ(form->TextHeight(), here);
+  EXPECT_EQ(form->Probe1->Left(), MulDiv(30, here, 36));
+  EXPECT_EQ(form->Probe1->Top(), MulDiv(60, here, 36));
+  EXPECT_EQ(form->Probe1->Width(), MulDiv(120, here, 36) - MulDiv(30, here, 36));
 }
 
 namespace {

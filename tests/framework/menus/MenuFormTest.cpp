@@ -1,5 +1,6 @@
 #include "ApplicationPump.h"
 #include "BoxWatcher.h"
+#include "DesignScale.h"
 #include "Exception.h"
 #include "Format.h"
 #include "MenuTestForm.h"
@@ -53,8 +54,8 @@ TEST_F(MenuForm, TheClientSizeOfTheResourceCountsTheMenuBar) {
   form->Show();
   PumpPending();
   SIZE client = Client();
-  EXPECT_EQ(client.cx, 230);
-  EXPECT_EQ(client.cy, 120);
+  EXPECT_EQ(client.cx, Scaled(230));
+  EXPECT_EQ(client.cy, Scaled(120));
 }
 
 TEST(MenuFormSize, AClientHeightSetBeforeTheWindowExistsCountsTheMenuBar) {

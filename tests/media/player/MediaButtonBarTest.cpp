@@ -1,6 +1,7 @@
 // The button bar as a user meets it: its layout, presses posted at coordinates, dragging,
 // the click events, automatic enabling and the keyboard.
 #include "BoxWatcher.h"
+#include "DesignScale.h"
 #include "KeyInput.h"
 #include "Messages.h"
 #include "PlayerFixture.h"
@@ -81,12 +82,13 @@ TEST_F(MediaButtonBar, ANewControlSettlesAt235By30WithButtonsOf27) {
   EXPECT_EQ(client.right, 235);
 }
 
-TEST_F(MediaButtonBar, ThePlayersInstanceKeeps253By30WithButtonsOf29) {
+TEST_F(MediaButtonBar, ThePlayersInstanceKeepsItsSizeWithNineButtonsInIt) {
   player->HandleNeeded();
   PumpPending();
-  EXPECT_EQ(player->Width(), 253);
-  EXPECT_EQ(player->Height(), 30);
-  EXPECT_EQ(player->ButtonWidth(), 29);
+  const int buttonWidth = (Scaled(253) - 1) / 9 + 1;
+  EXPECT_EQ(player->ButtonWidth(), buttonWidth);
+  EXPECT_EQ(player->Width(), 9 * buttonWidth - 8) << "nine buttons that overlap by a pixel";
+  EXPECT_EQ(player->Height(), ScaledSpan(104, 30));
 }
 
 TEST_F(MediaButtonBar, ThreeButtonsIn100AreEach34Wide) {
