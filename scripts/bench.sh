@@ -8,20 +8,20 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 bash scripts/setup.sh
 source scripts/wine-env.sh
-for preset in host win64 win32; do
+for preset in host-bench win64 win32; do
   cmake --preset "$preset" >/dev/null
 done
-nice cmake --build --preset host -j1 --target lists_bench model_bench forms_bench
+nice cmake --build --preset host-bench -j1 --target lists_bench model_bench forms_bench
 nice cmake --build --preset win64 -j1 --target Sorvane floor_window floor_player winprobe
 nice cmake --build --preset win32 -j1 --target Sorvane
 
 mkdir -p build/bench
 host=build/bench/host.txt
-echo "== the portable core (host; the form benchmark three times, the others once)"
+echo "== the portable core (host, optimised; the form benchmark three times, the others once)"
 {
-  build/host/tests/bench/lists/lists_bench
-  build/host/tests/bench/model/model_bench
-  for _ in 1 2 3; do build/host/tests/bench/forms/forms_bench; done
+  build/host-bench/tests/bench/lists/lists_bench
+  build/host-bench/tests/bench/model/model_bench
+  for _ in 1 2 3; do build/host-bench/tests/bench/forms/forms_bench; done
 } | tee "$host"
 
 echo "== the player under Wine (64-bit build) beside its floors"
