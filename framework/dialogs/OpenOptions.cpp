@@ -18,11 +18,6 @@ constexpr std::array<DWORD, EnumCount(TOpenOption{})> optionFlags = {
 
 } // namespace
 
-bool NewStyleControls() {
-  // GetVersion gives the major version in its lowest byte.
-  return LOBYTE(LOWORD(GetVersion())) >= 4;
-}
-
 DWORD OpenOptionFlags(TOpenOptions options, bool newStyleControls) {
   DWORD flags = OFN_ENABLEHOOK;
   for (std::size_t member = 0; member < optionFlags.size(); ++member) {

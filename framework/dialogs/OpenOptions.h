@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PublishedEnum.h"
+#include "ShellStyle.h"
 #include "TSet.h"
 
 #include <windows.h>
@@ -33,9 +34,6 @@
   X(ofEnableSizing)
 SORVANE_ENUM(TOpenOption, SORVANE_TOpenOption)
 using TOpenOptions = TSet<TOpenOption>;
-
-// Whether the system has the new-style (explorer) dialogs: Windows 95, NT 4 and later.
-bool NewStyleControls();
 
 // The OPENFILENAME flags of a dialog with these options: OFN_ENABLEHOOK, the flag of every
 // option, and OFN_EXPLORER unless the dialog is old-style (ofOldStyleDialog, or a system

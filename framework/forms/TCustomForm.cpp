@@ -57,6 +57,7 @@ TCustomForm::~TCustomForm() {
     DoDestroy();
   }
   try {
+    UnmergeMenu();
     DestroyHandle();
   } catch (...) {
     ReportEscapedException(this);
@@ -256,6 +257,7 @@ void TCustomForm::WMActivate(TWMActivate& message) {
   if (Screen) {
     Screen->SetActive(this, activeControl_);
   }
+  MergeMenu();
   if (activeControl_ && activeControl_->HandleAllocated()) {
     MoveFocusTo(activeControl_->Handle());
   }

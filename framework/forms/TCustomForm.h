@@ -123,6 +123,12 @@ protected:
   // Whether the window shows a menu bar: a menu that is not merged elsewhere, on a form
   // whose border allows one.
   bool HasMenuBar() const;
+  // An auto-merged menu of an active form other than the main form is shown in the main
+  // form's bar: merged into the main form's menu when the form becomes active or gets its
+  // menu while active, taken out when the form hides, goes, or changes its menu. Becoming
+  // inactive leaves it merged until another form's menu takes its place.
+  void MergeMenu();
+  void UnmergeMenu();
 
   void BeforeDestruction() override;
   void CreateParams(TCreateParams& params) override;

@@ -3,6 +3,7 @@
 #include "Format.h"
 #include "Messages.h"
 #include "TApplication.h"
+#include "TForm.h"
 #include "TScreen.h"
 
 // The form's menu bar: attaching the main menu to the window, and the menu messages the
@@ -48,6 +49,7 @@ void TCustomForm::SetMenu(TMainMenu* value) {
     throw EInvalidOperation(Format(LoadMessage(Msg::MenuAlreadyUsed), {value->Name()}));
   }
   if (menu_) {
+    UnmergeMenu();
     menu_->SetWindowHandle(nullptr);
   }
   menu_ = value;
@@ -66,20 +68,36 @@ void TCustomForm::AttachMenu() {
   if (!HandleAllocated()) {
     return;
   }
-  if (!HasMenuBar()) {
+  if (HasMenuBar()) {
+    HMENU bar = menu_->Handle();
+    if (GetMenu(Handle()) != bar) {
+      ::SetMenu(Handle(), bar);
+    }
+    menu_->SetWindowHandle(Handle());
+  } else {
     if (GetMenu(Handle())) {
       ::SetMenu(Handle(), nullptr);
     }
     if (menu_) {
       menu_->SetWindowHandle(nullptr);
     }
-    return;
   }
-  HMENU bar = menu_->Handle();
-  if (GetMenu(Handle()) != bar) {
-    ::SetMenu(Handle(), bar);
+  if (active_) {
+    MergeMenu();
   }
-  menu_->SetWindowHandle(Handle());
+}
+
+void TCustomForm::MergeMenu() {
+  TCustomForm* main = Application ? Application->MainForm() : nullptr;
+  if (menu_ && menu_->AutoMerge() && main && main != this && main->Menu()) {
+    main->Menu()->Merge(menu_);
+  }
+}
+
+void TCustomForm::UnmergeMenu() {
+  if (TMenu* host = menu_ ? menu_->MergedInto() : nullptr) {
+    host->Unmerge(menu_);
+  }
 }
 
 // The window takes its menu with it when it goes; the menu outlives it, so it is taken off
@@ -105,8 +123,9 @@ bool TCustomForm::MenuCommand(TWMCommand& message) {
   return menu_ && menu_->DispatchCommand(message.ItemID());
 }
 
+// A menu merged into the main form's bar still takes the keys of its own form.
 bool TCustomForm::MenuShortCut(TWMKey& message) {
-  return menu_ && menu_->WindowHandle() && menu_->IsShortCut(message);
+  return menu_ && (menu_->WindowHandle() || menu_->MergedInto()) && menu_->IsShortCut(message);
 }
 
 void TCustomForm::WMInitMenuPopup(TWMInitMenuPopup& message) {

@@ -55,6 +55,7 @@ void TCustomForm::XMShowingChanged(TMessage&) {
     ShowWindow(Handle(), ShowCommand());
   } else {
     DoHide();
+    UnmergeMenu();
     if (modal_) {
       SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);

@@ -42,6 +42,9 @@ void TMainMenu::SetAutoLineReduction(TMenuAutoFlag value) {
 void TMainMenu::SetAutoMerge(bool value) {
   if (autoMerge_ != value) {
     autoMerge_ = value;
+    if (TMenu* host = value ? nullptr : MergedInto()) {
+      host->Unmerge(this);
+    }
     if (WindowHandle()) {
       SendMessageA(WindowHandle(), XM_MENUCHANGED, 0, 0);
     }

@@ -40,6 +40,29 @@ TMenu::~TMenu() {
   items_->Free();
 }
 
+bool TMenu::Merge(TMenu* menu) {
+  TMenuItem* guest = menu ? menu->items_ : nullptr;
+  if (guest && !items_->CanMerge(guest)) {
+    return false;
+  }
+  items_->MergeWith(guest);
+  return true;
+}
+
+void TMenu::Unmerge(TMenu* menu) {
+  if (menu && items_->Merged() == menu->items_) {
+    items_->MergeWith(nullptr);
+  }
+}
+
+TMenu* TMenu::Merged() const {
+  return items_->Merged() ? items_->Merged()->GetParentMenu() : nullptr;
+}
+
+TMenu* TMenu::MergedInto() const {
+  return items_->MergedInto() ? items_->MergedInto()->GetParentMenu() : nullptr;
+}
+
 void TMenu::FinishLoading() {
   TComponent::FinishLoading();
   if (OnChange) {

@@ -30,6 +30,18 @@ public:
   // column, "#" when grayed, then ";". The bar is redrawn only when this changes.
   const String& Image() const { return image_; }
 
+  // Shows the entries of menu among this menu's own (the main form's bar shows those of the
+  // active form's menu): ordered by GroupIndex, an own entry before a merged one of the
+  // same group. One menu is merged at a time; a menu merged elsewhere moves here. Merging a
+  // menu into itself, or into a menu that is merged into it, is refused (false). None takes
+  // the merged menu out.
+  bool Merge(TMenu* menu);
+  // Takes menu out of this menu when it is the one merged into it.
+  void Unmerge(TMenu* menu);
+  // The menu merged into this one, and the menu this one is merged into; none when none.
+  TMenu* Merged() const;
+  TMenu* MergedInto() const;
+
   virtual bool IsMainMenu() const { return false; }
   virtual bool IsPopup() const { return false; }
 

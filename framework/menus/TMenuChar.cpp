@@ -56,9 +56,9 @@ TMenuItem* TMenu::EntryAt(TMenuItem* parent, HMENU menu, int position) const {
   if (info.hSubMenu) {
     return parent->FindByHandle(info.hSubMenu);
   }
-  for (int i = 0; i < parent->Count(); ++i) {
-    if (parent->Items(i)->Command() == info.wID) {
-      return parent->Items(i);
+  for (TMenuItem* item : parent->ShownItems()) {
+    if (item->Command() == info.wID) {
+      return item;
     }
   }
   return nullptr;

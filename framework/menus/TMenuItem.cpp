@@ -38,6 +38,7 @@ TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(CommandPoo
 TMenuItem::~TMenuItem() {
   dying_ = true;
   DetachFromParent();
+  BreakMergeLinks();
   FreeSubItems();
   DestroyHandle();
   if (command_ != 0) {
@@ -59,6 +60,61 @@ void TMenuItem::DetachFromParent() {
   auto place = std::find(parent->items_.begin(), parent->items_.end(), this);
   parent->items_.erase(place);
   parent->SubItemChanged(nullptr, true);
+}
+
+// The menu this item is shown in drops its entries before the pop-ups they open are
+// destroyed with the sub-items; an item merged into this one stays whole and shows nowhere.
+void TMenuItem::BreakMergeLinks() {
+  if (mergedInto_) {
+    mergedInto_->MergeWith(nullptr);
+  }
+  if (merged_) {
+    merged_->mergedInto_ = nullptr;
+    merged_ = nullptr;
+  }
+}
+
+void TMenuItem::MergeWith(TMenuItem* item) {
+  if (merged_ == item) {
+    return;
+  }
+  if (item && item->mergedInto_) {
+    item->mergedInto_->MergeWith(nullptr);
+  }
+  if (merged_) {
+    merged_->mergedInto_ = nullptr;
+  }
+  merged_ = item;
+  if (item) {
+    item->mergedInto_ = this;
+  }
+  SubItemChanged(nullptr, true);
+}
+
+bool TMenuItem::CanMerge(const TMenuItem* item) const {
+  for (const TMenuItem* host = this; host; host = host->mergedInto_) {
+    if (host == item) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::vector<TMenuItem*> TMenuItem::ShownItems() const {
+  if (!merged_) {
+    return items_;
+  }
+  std::vector<TMenuItem*> guests = merged_->ShownItems();
+  std::vector<TMenuItem*> shown;
+  shown.reserve(items_.size() + guests.size());
+  auto own = items_.begin();
+  auto guest = guests.begin();
+  while (own != items_.end() || guest != guests.end()) {
+    bool guestFirst = own == items_.end() ||
+                      (guest != guests.end() && (*guest)->groupIndex_ < (*own)->groupIndex_);
+    shown.push_back(guestFirst ? *guest++ : *own++);
+  }
+  return shown;
 }
 
 void TMenuItem::FreeSubItems() {
@@ -167,6 +223,9 @@ void TMenuItem::SubItemChanged(TMenuItem* source, bool rebuild) {
   } else if (rebuild && handle_) {
     Rebuild();
   }
+  if (rebuild && mergedInto_) {
+    mergedInto_->SubItemChanged(source, true);
+  }
   if (parent_) {
     parent_->SubItemChanged(source, false);
   } else if (menu_) {
@@ -215,7 +274,7 @@ TMenuItem* TMenuItem::FindByCommand(WORD command) {
   if (command_ == command && parent_) {
     return this;
   }
-  for (TMenuItem* item : items_) {
+  for (TMenuItem* item : ShownItems()) {
     if (TMenuItem* found = item->FindByCommand(command)) {
       return found;
     }
@@ -227,7 +286,7 @@ TMenuItem* TMenuItem::FindByHandle(HMENU menu) {
   if (handle_ && handle_ == menu) {
     return this;
   }
-  for (TMenuItem* item : items_) {
+  for (TMenuItem* item : ShownItems()) {
     if (TMenuItem* found = item->FindByHandle(menu)) {
       return found;
     }
@@ -242,7 +301,7 @@ TMenuItem* TMenuItem::FindByShortCut(TShortCut shortCut) {
   if (shortCut_ == shortCut && parent_) {
     return this;
   }
-  for (TMenuItem* item : items_) {
+  for (TMenuItem* item : ShownItems()) {
     if (TMenuItem* found = item->FindByShortCut(shortCut)) {
       return found;
     }

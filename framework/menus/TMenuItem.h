@@ -20,6 +20,11 @@ class TMenu;
 // needs it and tells its own parent, up to the menu component, which redraws the menu bar
 // only when the bar's image changed. Checked and most Enabled changes patch the native menu
 // in place and rebuild nothing.
+//
+// Another item's sub-items can be merged into an item (the root of a form's menu into the
+// root of the main form's menu): the native menu then shows both lists together, ordered by
+// GroupIndex, an own entry before a merged one of the same group; the lookups by command,
+// native menu and shortcut search the merged items too.
 class TMenuItem : public TComponent {
 public:
   SORVANE_CLASS(TMenuItem, TComponent)
@@ -38,6 +43,13 @@ public:
   void Delete(int index);
   void Remove(TMenuItem* item);
   TMenuItem* Parent() const { return parent_; }
+  // The sub-items in the order the native menu shows them: the own ones, with those of a
+  // merged item (and of an item merged into that one) placed among them by GroupIndex.
+  std::vector<TMenuItem*> ShownItems() const;
+  // The item whose sub-items are merged into this one's, and the item this one is merged
+  // into; none when there is none.
+  TMenuItem* Merged() const { return merged_; }
+  TMenuItem* MergedInto() const { return mergedInto_; }
   // The menu component at the root of the tree, if any.
   TMenu* GetParentMenu() const;
 
@@ -119,14 +131,26 @@ private:
   void UncheckRadioSiblings();
   void DetachFromParent();
   void FreeSubItems();
+  // Shows item's sub-items among this item's own, taking it out of another item it was
+  // merged into; none takes the merged item out. The native menu is rebuilt.
+  void MergeWith(TMenuItem* item);
+  // Whether item can be merged into this one: not itself, nor an item this one is merged
+  // into (directly or through others), which would show itself inside itself.
+  bool CanMerge(const TMenuItem* item) const;
+  void BreakMergeLinks();
 
   // Native menus (TMenuItemNative.cpp).
   void Populate();
   void AppendTo(HMENU menu);
+  // Checked and Enabled are patched in the parent's native menu, unless the parent's
+  // entries are shown merged into another menu, which is then rebuilt.
+  bool PatchesInPlace() const;
   void Rebuild();
   void DestroyHandle();
 
   TMenuItem* parent_ = nullptr;
+  TMenuItem* merged_ = nullptr;
+  TMenuItem* mergedInto_ = nullptr;
   TMenu* menu_ = nullptr;
   std::vector<TMenuItem*> items_;
   HMENU handle_ = nullptr;

@@ -1,34 +1,16 @@
 #include "TMenuItem.h"
 
 #include "Exception.h"
+#include "MenuEntry.h"
 #include "Messages.h"
+#include "ShellStyle.h"
 #include "ShortCuts.h"
 #include "TMenu.h"
-
-#include <cstddef>
 
 // The native menus of the tree: made on demand, filled from the sub-items, emptied and
 // filled again when the tree changes.
 
 namespace {
-
-// The record as it was before the item bitmap was added: the fields a menu item of this
-// framework sets, at the size every version of the system accepts.
-constexpr UINT menuItemInfoSize = offsetof(MENUITEMINFOA, hbmpItem);
-constexpr UINT menuItemInfoMask =
-    MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_CHECKMARKS | MIIM_TYPE | MIIM_DATA;
-
-UINT BreakType(TMenuBreak value) {
-  switch (value) {
-  case mbBreak:
-    return MFT_MENUBREAK;
-  case mbBarBreak:
-    return MFT_MENUBARBREAK;
-  case mbNone:
-    break;
-  }
-  return 0;
-}
 
 [[noreturn]] void ThrowNoResources() { throw EMenuError(LoadMessage(Msg::OutOfSystemResources)); }
 
@@ -55,12 +37,16 @@ HMENU TMenuItem::Handle() {
   return handle_;
 }
 
+// A merged menu's own entries get their access keys and lines among themselves, as on a bar
+// of their own; they do not take keys from the entries they are shown beside.
 void TMenuItem::Populate() {
   if (IsMainMenuRoot()) {
-    RethinkHotkeys();
-    RethinkLines();
+    for (TMenuItem* level = this; level; level = level->merged_) {
+      level->RethinkHotkeys();
+      level->RethinkLines();
+    }
   }
-  for (TMenuItem* item : items_) {
+  for (TMenuItem* item : ShownItems()) {
     item->AppendTo(handle_);
   }
 }
@@ -69,25 +55,23 @@ void TMenuItem::AppendTo(HMENU menu) {
   if (!visible_) {
     return;
   }
-  String text = caption_;
+  TMenuEntry entry;
+  entry.text = caption_;
   if (items_.empty() && shortCut_ != scNone && !IsTopLevelOfMainMenu()) {
     String keys = ShortCutToText(shortCut_);
     if (!keys.empty()) {
-      text += "\t" + keys;
+      entry.text += "\t" + keys;
     }
   }
-  MENUITEMINFOA info{};
-  info.cbSize = menuItemInfoSize;
-  info.fMask = menuItemInfoMask;
-  info.fType = (IsLine() ? MFT_SEPARATOR : MFT_STRING) | (radioItem_ ? MFT_RADIOCHECK : 0) |
-               BreakType(break_);
-  info.fState =
-      (checked_ ? MFS_CHECKED : 0) | (enabled_ ? 0 : MFS_GRAYED) | (default_ ? MFS_DEFAULT : 0);
-  info.wID = command_;
-  info.hSubMenu = items_.empty() ? nullptr : Handle();
-  info.dwTypeData = text.data();
-  info.cch = static_cast<UINT>(text.size());
-  if (!InsertMenuItemA(menu, static_cast<UINT>(-1), TRUE, &info)) {
+  entry.separator = IsLine();
+  entry.radioItem = radioItem_;
+  entry.checked = checked_;
+  entry.enabled = enabled_;
+  entry.isDefault = default_;
+  entry.menuBreak = break_;
+  entry.command = command_;
+  entry.subMenu = items_.empty() ? nullptr : Handle();
+  if (!AppendMenuEntry(menu, entry, NewStyleControls())) {
     ThrowNoResources();
   }
 }

@@ -85,6 +85,8 @@ void TMenuItem::SetDefault(bool value) {
   Changed(true);
 }
 
+bool TMenuItem::PatchesInPlace() const { return !parent_ || !parent_->mergedInto_; }
+
 // The check mark is patched in the parent's native menu; nothing is rebuilt and nobody is
 // told. A radio item that becomes checked unchecks the radio items of its group.
 void TMenuItem::SetChecked(bool value) {
@@ -92,7 +94,9 @@ void TMenuItem::SetChecked(bool value) {
     return;
   }
   checked_ = value;
-  if (parent_ && parent_->handle_ && !IsChanging()) {
+  if (!PatchesInPlace()) {
+    Changed(true);
+  } else if (parent_ && parent_->handle_ && !IsChanging()) {
     CheckMenuItem(parent_->handle_, command_, CheckFlags(value));
   }
   if (value && radioItem_) {
@@ -112,13 +116,13 @@ void TMenuItem::UncheckRadioSiblings() {
 }
 
 // An entry with a command is grayed in place. An entry that opens a pop-up has the pop-up's
-// handle in place of a command, so it is rebuilt instead.
+// handle in place of a command, so it is rebuilt instead, as is a merged one.
 void TMenuItem::SetEnabled(bool value) {
   if (enabled_ == value) {
     return;
   }
   enabled_ = value;
-  if (!items_.empty()) {
+  if (!items_.empty() || !PatchesInPlace()) {
     Changed(true);
     return;
   }
