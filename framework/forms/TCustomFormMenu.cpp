@@ -123,9 +123,8 @@ bool TCustomForm::MenuCommand(TWMCommand& message) {
   return menu_ && menu_->DispatchCommand(message.ItemID());
 }
 
-// A menu merged into the main form's bar still takes the keys of its own form.
 bool TCustomForm::MenuShortCut(TWMKey& message) {
-  return menu_ && (menu_->WindowHandle() || menu_->MergedInto()) && menu_->IsShortCut(message);
+  return menu_ && menu_->WindowHandle() && menu_->IsShortCut(message);
 }
 
 void TCustomForm::WMInitMenuPopup(TWMInitMenuPopup& message) {
