@@ -78,6 +78,14 @@ struct MenuMergeForms : ::testing::Test {
     ASSERT_TRUE(PumpUntil([&] { return second->Active(); }));
     PumpPending();
   }
+  // Alt pressed and released alone: the bar takes the keyboard.
+  void PressAlt() {
+    HWND window = main->Handle();
+    PostMessageA(window, WM_SYSKEYDOWN, VK_MENU,
+                 1 | static_cast<LPARAM>(KF_ALTDOWN | MapVirtualKeyA(VK_MENU, 0)) << 16);
+    PostMessageA(window, WM_SYSKEYUP, VK_MENU,
+                 1 | static_cast<LPARAM>(KF_REPEAT | KF_UP | MapVirtualKeyA(VK_MENU, 0)) << 16);
+  }
   void ActivateMain() {
     SetForegroundWindow(main->Handle());
     ASSERT_TRUE(PumpUntil([&] { return main->Active(); }));
@@ -134,6 +142,33 @@ TEST_F(MenuMergeForms, AShortcutOfTheMergedMenuWorksOnEitherForm) {
   ActivateMain();
   PostKey(main->Handle(), VK_F6);
   ASSERT_TRUE(PumpUntil([&] { return cuts.count == 2; }));
+}
+
+TEST_F(MenuMergeForms, ACharacterOnTheBarMatchesAMergedEntryWithoutAccessKey) {
+  menu->SetAutoHotkeys(TMenuAutoFlag::maManual);
+  TMenuItem* zoom = AddItem(*second, menu->Items(), "Zoom", 6);
+  TMenuCounter zooms;
+  zoom->OnClick = TNotifyEvent::Bind<&TMenuCounter::Count>(zooms);
+  ActivateSecond();
+  ActivateMain();
+  main->menuKeys = {'Z'};
+  PressAlt();
+  ASSERT_TRUE(PumpUntil([&] { return zooms.count == 1; }));
+  PumpPending();
+}
+
+TEST_F(MenuMergeForms, TheHintOfAMergedItemBecomesTheApplicationsHint) {
+  ActivateSecond();
+  cut->SetHint("選んだ部分を切り取ります");
+  edit->SetHint("編集します");
+  SendMessageA(main->Handle(), WM_MENUSELECT, MAKEWPARAM(cut->Command(), MF_STRING),
+               reinterpret_cast<LPARAM>(edit->Handle()));
+  EXPECT_EQ(Application->Hint(), "選んだ部分を切り取ります");
+  SendMessageA(main->Handle(), WM_MENUSELECT, MAKEWPARAM(1, MF_POPUP),
+               reinterpret_cast<LPARAM>(MainBar()));
+  EXPECT_EQ(Application->Hint(), "編集します") << "the entry at position 1 of the bar opens Edit";
+  SendMessageA(main->Handle(), WM_MENUSELECT, MAKEWPARAM(0xFFFF, 0xFFFF), 0);
+  EXPECT_EQ(Application->Hint(), "");
 }
 
 TEST_F(MenuMergeForms, DisablingAMergedEntryGraysItOnTheMainBar) {
