@@ -95,38 +95,14 @@ TEST_P(MenuEntries, AnEntryWithAPopupShowsItsBareCaptionAndOpensThePopup) {
   EXPECT_TRUE(GetMenuState(menu, 0, MF_BYPOSITION) & MF_POPUP);
 }
 
-TEST(MenuEntryNewStyle, RadioAndDefaultEntriesOnTheNewShell) {
-  HMENU menu = CreatePopupMenu();
-  TMenuEntry entry;
-  entry.text = "A";
-  entry.command = 50;
+TEST_P(MenuEntries, RadioMarksAndDefaultEntriesExistOnTheNewShellOnly) {
+  TMenuEntry entry = Entry("A", 50);
   entry.radioItem = true;
   entry.isDefault = true;
-  ASSERT_TRUE(AppendMenuEntry(menu, entry, true));
-  MENUITEMINFOA info{};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_FTYPE | MIIM_STATE;
-  ASSERT_TRUE(GetMenuItemInfoA(menu, 0, TRUE, &info));
-  EXPECT_TRUE(info.fType & MFT_RADIOCHECK);
-  EXPECT_TRUE(info.fState & MFS_DEFAULT);
-  DestroyMenu(menu);
-}
-
-TEST(MenuEntryOldStyle, TheOldPathKnowsNoRadioMarkNorDefaultEntry) {
-  HMENU menu = CreatePopupMenu();
-  TMenuEntry entry;
-  entry.text = "A";
-  entry.command = 51;
-  entry.radioItem = true;
-  entry.isDefault = true;
-  ASSERT_TRUE(AppendMenuEntry(menu, entry, false));
-  MENUITEMINFOA info{};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_FTYPE | MIIM_STATE;
-  ASSERT_TRUE(GetMenuItemInfoA(menu, 0, TRUE, &info));
-  EXPECT_FALSE(info.fType & MFT_RADIOCHECK);
-  EXPECT_FALSE(info.fState & MFS_DEFAULT);
-  DestroyMenu(menu);
+  Append(entry);
+  MENUITEMINFOA info = Read(0);
+  EXPECT_EQ((info.fType & MFT_RADIOCHECK) != 0, GetParam());
+  EXPECT_EQ((info.fState & MFS_DEFAULT) != 0, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(BothPaths, MenuEntries, ::testing::Values(true, false),

@@ -27,14 +27,6 @@ TMenuItem* AddItem(TMenuItem* parent, const char* caption, std::uint8_t groupInd
   return item;
 }
 
-std::vector<String> Texts(HMENU menu) {
-  std::vector<String> texts;
-  for (int position = 0; position < GetMenuItemCount(menu); ++position) {
-    texts.push_back(EntryText(menu, position));
-  }
-  return texts;
-}
-
 // The main menu: File (group 0), Options (2), Version (4). The other: Edit (1) with Cut,
 // Window (2), Help (5).
 struct MenuMerging : ::testing::Test {
@@ -58,18 +50,18 @@ const std::vector<String> bothByGroup = {"&File",   "&Edit",    "&Options",
 
 TEST_F(MenuMerging, TheBarInterleavesBothByGroupIndexOwnEntriesFirst) {
   ASSERT_TRUE(main->Merge(other.get()));
-  EXPECT_EQ(Texts(main->Handle()), bothByGroup);
+  EXPECT_EQ(EntryTexts(main->Handle()), bothByGroup);
   EXPECT_EQ(main->Merged(), other.get());
   EXPECT_EQ(other->MergedInto(), main.get());
   EXPECT_EQ(main->Items()->Count(), 3) << "the tree itself keeps its own items";
 }
 
 TEST_F(MenuMerging, ABarMadeBeforeMergingIsMadeAgainWithTheMergedEntries) {
-  EXPECT_EQ(Texts(main->Handle()), mainAlone);
+  EXPECT_EQ(EntryTexts(main->Handle()), mainAlone);
   main->Merge(other.get());
-  EXPECT_EQ(Texts(main->Handle()), bothByGroup);
+  EXPECT_EQ(EntryTexts(main->Handle()), bothByGroup);
   main->Unmerge(other.get());
-  EXPECT_EQ(Texts(main->Handle()), mainAlone);
+  EXPECT_EQ(EntryTexts(main->Handle()), mainAlone);
   EXPECT_EQ(other->MergedInto(), nullptr);
 }
 
@@ -102,8 +94,9 @@ TEST_F(MenuMerging, AMenuMergedInChainShowsAllThreeLevels) {
   AddItem(third->Items(), "&Tools", 3);
   main->Merge(other.get());
   other->Merge(third.get());
-  EXPECT_EQ(Texts(main->Handle()), (std::vector<String>{"&File", "&Edit", "&Options", "&Window",
-                                                        "&Tools", "&Version", "&Help"}));
+  EXPECT_EQ(EntryTexts(main->Handle()),
+            (std::vector<String>{"&File", "&Edit", "&Options", "&Window", "&Tools", "&Version",
+                                 "&Help"}));
 }
 
 TEST_F(MenuMerging, MergingElsewhereMovesTheMenu) {
@@ -111,7 +104,7 @@ TEST_F(MenuMerging, MergingElsewhereMovesTheMenu) {
   main->Merge(other.get());
   second->Merge(other.get());
   EXPECT_EQ(main->Merged(), nullptr);
-  EXPECT_EQ(Texts(main->Handle()), mainAlone);
+  EXPECT_EQ(EntryTexts(main->Handle()), mainAlone);
   EXPECT_EQ(other->MergedInto(), second.get());
 }
 
@@ -135,7 +128,7 @@ TEST_F(MenuMerging, AFreedMergedMenuLeavesTheBarAndNoLink) {
   EXPECT_EQ(GetSubMenu(main->Handle(), 1), editPopup);
   other.reset();
   EXPECT_EQ(main->Merged(), nullptr);
-  EXPECT_EQ(Texts(main->Handle()), mainAlone);
+  EXPECT_EQ(EntryTexts(main->Handle()), mainAlone);
   EXPECT_EQ(main->FindItemByHandle(editPopup), nullptr);
 }
 
@@ -145,13 +138,13 @@ TEST_F(MenuMerging, AFreedHostLeavesTheMergedMenuWhole) {
   main.reset();
   EXPECT_EQ(other->MergedInto(), nullptr);
   EXPECT_EQ(other->Items()->Count(), 3);
-  EXPECT_EQ(Texts(edit->Handle()), (std::vector<String>{"Cu&t"}));
+  EXPECT_EQ(EntryTexts(edit->Handle()), (std::vector<String>{"Cu&t"}));
 }
 
 TEST_F(MenuMerging, AFreedTopLevelItemOfTheMergedMenuLeavesTheBar) {
   main->Merge(other.get());
   main->Handle();
   window->Free();
-  EXPECT_EQ(Texts(main->Handle()),
+  EXPECT_EQ(EntryTexts(main->Handle()),
             (std::vector<String>{"&File", "&Edit", "&Options", "&Version", "&Help"}));
 }

@@ -84,3 +84,11 @@ void PostKey(HWND window, WORD key, bool alt) {
   PostMessageA(window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, KeyData(key, alt, false));
   PostMessageA(window, alt ? WM_SYSKEYUP : WM_KEYUP, key, KeyData(key, alt, true));
 }
+
+std::vector<String> EntryTexts(HMENU menu) {
+  std::vector<String> texts;
+  for (int position = 0; position < GetMenuItemCount(menu); ++position) {
+    texts.push_back(EntryText(menu, position));
+  }
+  return texts;
+}

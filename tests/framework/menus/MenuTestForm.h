@@ -66,3 +66,6 @@ inline UINT EntryState(HMENU menu, WORD command) {
 
 // The text of the entry at position of menu.
 String EntryText(HMENU menu, int position);
+
+// The texts of all entries of menu, in order.
+std::vector<String> EntryTexts(HMENU menu);
