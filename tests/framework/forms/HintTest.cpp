@@ -213,3 +213,36 @@ TEST_F(Hints, SwitchingHintsOffFreesTheHintWindowObject) {
   Application->SetShowHint(true);
   EXPECT_NE(Application->HintWindow(), nullptr);
 }
+
+TEST_F(Hints, WhileAHintIsUpTheNextHintedControlShowsItsOwnAfterTheShortPause) {
+  THintPad* next = Place(140, 10);
+  next->SetShowHint(true);
+  next->SetHint("次へ|次のファイル");
+  ShowTheHint();
+  Application->HintPause = 60000;
+  Hover(*next);
+  ASSERT_TRUE(PumpUntil([] { return HintShowing() && WindowText(HintHandle()) == "次へ"; }));
+}
+
+TEST_F(Hints, DeactivatingTheApplicationTakesTheHintAwayAndStartsNone) {
+  ShowTheHint();
+  SendMessageA(Application->Handle(), WM_ACTIVATEAPP, FALSE, 0);
+  EXPECT_FALSE(HintShowing());
+  Application->HintPause = 0;
+  Hover(*plain);
+  Hover(*hinted);
+  EXPECT_FALSE(PumpUntil(HintShowing, 500));
+  SendMessageA(Application->Handle(), WM_ACTIVATEAPP, TRUE, 0);
+}
+
+TEST_F(Hints, AHintWithNoRoomBelowThePointerGoesAboveIt) {
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  form->SetTop(form->Top() + (work.bottom - 10) - CentreOf(*hinted).y);
+  PumpPending();
+  ShowTheHint();
+  RECT bounds{};
+  GetWindowRect(HintHandle(), &bounds);
+  EXPECT_LE(bounds.bottom, work.bottom);
+  EXPECT_LE(bounds.bottom, CentreOf(*hinted).y) << "above the pointer";
+}
