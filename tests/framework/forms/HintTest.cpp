@@ -246,3 +246,14 @@ TEST_F(Hints, AHintWithNoRoomBelowThePointerGoesAboveIt) {
   EXPECT_LE(bounds.bottom, work.bottom);
   EXPECT_LE(bounds.bottom, CentreOf(*hinted).y) << "above the pointer";
 }
+
+TEST(HintSettings, TheApplicationStartsWithHintsOnAndNoHintWindowYet) {
+  ASSERT_TRUE(Application->ShowHint());
+  EXPECT_FALSE(Application->HintWindow()->HandleAllocated()) << "made when a hint first shows";
+  EXPECT_EQ(Application->HintColor, clInfoBk);
+  EXPECT_EQ(static_cast<std::uint32_t>(clInfoBk), 0x80000018u);
+  EXPECT_EQ(Application->HintPause, 500);
+  EXPECT_EQ(Application->HintShortPause, 0);
+  EXPECT_EQ(Application->HintHidePause, 2500);
+  EXPECT_TRUE(Application->HintShortCuts);
+}
