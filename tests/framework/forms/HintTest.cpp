@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
 // The application's hints as the user meets them: the real mouse rests on a control, the
 // hint window shows its short hint under the pointer, and keys, moves and the forms' end
 // take it away.
