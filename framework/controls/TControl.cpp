@@ -2,6 +2,7 @@
 
 #include "FormLink.h"
 #include "FrameworkMessages.h"
+#include "HintTracking.h"
 #include "MouseCapture.h"
 #include "TWinControl.h"
 #include "TemporaryChange.h"
@@ -41,6 +42,7 @@ TPublishedTables TControl::Published() {
       PublishedProperty<&TControl::Top, &TControl::SetTop>("Top"),
       PublishedProperty<&TControl::Visible, &TControl::SetVisible>("Visible"),
       PublishedProperty<&TControl::Width, &TControl::SetWidth>("Width"),
+      PublishedProperty<&TControl::Hint, &TControl::SetHint>("Hint"),
       PublishedProperty<&TControl::OnClick>("OnClick"),
       PublishedProperty<&TControl::OnDblClick>("OnDblClick"),
       PublishedProperty<&TControl::OnContextPopup>("OnContextPopup"),
@@ -330,6 +332,9 @@ void TControl::WndProc(TMessage& message) {
       return;
     }
   } else if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST) {
+    if (message.Msg == WM_MOUSEMOVE) {
+      TrackHintMouseMove(*this);
+    }
     PrepareMouse(message);
   }
   Dispatch(message);

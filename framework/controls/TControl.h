@@ -113,6 +113,10 @@ public:
   void SetShowHint(bool value);
   bool ParentShowHint() const { return parentShowHint_; }
   void SetParentShowHint(bool value);
+  // The control's hint: the short text, up to the first "|", for the hint window, the rest
+  // for a status line (HintText.h).
+  const String& Hint() const { return hint_; }
+  void SetHint(const String& value) { hint_ = value; }
 
   bool MouseCapture() const;
   void SetMouseCapture(bool value);
@@ -146,7 +150,7 @@ public:
 
 protected:
   // The base message path: key messages offered to the parent form, mouse messages
-  // prepared, then Dispatch.
+  // prepared (a move also goes to the hint tracking), then Dispatch.
   virtual void WndProc(TMessage& message);
   void DefaultHandler(TMessage& message) override;
   void WMCancelMode(TWMNoParams& message);
@@ -214,6 +218,7 @@ private:
   TColor color_ = clWindow;
   TFont font_;
   String text_;
+  String hint_;
   TControlStyle controlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
   TControlState controlState_ = 0;
 };

@@ -12,7 +12,8 @@ TApplication* Application = nullptr;
 
 // Made before the program's entry point runs: the control tags, the screen and the
 // application object, the exception reporter, the global component lookup, the top-level
-// fault report and the registered control classes; released after it returns.
+// fault report, the registered control classes and the application's hints (on); released
+// after it returns.
 namespace {
 
 void ReportThroughApplication(TObject* sender) { Application->ReportCurrentException(sender); }
@@ -28,6 +29,7 @@ public:
       SetGlobalComponentLookup(FindFormByName);
       InstallFaultReport();
       RegisterSimpleControls();
+      Application->SetShowHint(true);
     } catch (...) {
       ReportEscapedException();
     }

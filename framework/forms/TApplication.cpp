@@ -73,6 +73,7 @@ SORVANE_MESSAGE_ROWS(TApplication){
     SORVANE_ON(WM_CTLCOLORDLG, WMCtlColor),
     SORVANE_ON(WM_CTLCOLORSCROLLBAR, WMCtlColor),
     SORVANE_ON(WM_CTLCOLORSTATIC, WMCtlColor),
+    SORVANE_ON(WM_TIMER, WMTimer),
     SORVANE_ON(XM_ACTIVATE, XMActivate),
     SORVANE_ON(XM_DEACTIVATE, XMDeactivate),
     SORVANE_ON(XM_APPKEYDOWN, XMAppKeyDown),
@@ -93,6 +94,7 @@ TApplication::TApplication(TComponent* owner)
 }
 
 TApplication::~TApplication() {
+  SetShowHint(false);
   if (handle_) {
     if (ApplicationWindow() == handle_) {
       SetApplicationWindow(nullptr);
@@ -263,6 +265,7 @@ void TApplication::WMActivateApp(TWMActivateApp& message) {
     RestoreTopMosts();
     PostMessageA(handle_, XM_ACTIVATE, 0, 0);
   } else {
+    CancelHint();
     NormalizeTopMosts();
     PostMessageA(handle_, XM_DEACTIVATE, 0, 0);
   }
@@ -297,6 +300,10 @@ void TApplication::WMWinIniChange(TWMWinIniChange& message) {
   }
   if (UpdateMetricSettings && Screen) {
     Screen->UpdateMetrics();
+    if (ShowHint()) {
+      SetShowHint(false);
+      SetShowHint(true);
+    }
   }
   DefaultHandler(message);
 }

@@ -2,6 +2,7 @@
 
 #include "ApplicationMessages.h"
 #include "Exception.h"
+#include "IntegerTypes.h"
 #include "Published.h"
 #include "String.h"
 #include "TComponent.h"
@@ -14,8 +15,10 @@
 #include <functional>
 #include <vector>
 
+class TControl;
 class TCustomForm;
 class TForm;
+class THintWindow;
 
 // Checks asked by Quit (and by a form's WM_QUERYENDSESSION); the first false cancels.
 std::vector<std::function<bool()>>& QuitChecks();
@@ -39,9 +42,18 @@ public:
   String Title() const;
   void SetTitle(const String& value);
   TForm* MainForm() const { return mainForm_; }
-  // The hint of what the mouse or the menu selection is on; empty for none.
+  // The hint of what the mouse or the menu selection is on (the long hint of a control);
+  // empty for none. A change calls OnHint.
   const String& Hint() const { return hint_; }
-  void SetHint(const String& value) { hint_ = value; }
+  void SetHint(const String& value);
+
+  // Whether hints are shown; on, the application has its hint window object (its native
+  // window is made when a hint first shows). The framework's start-up switches them on.
+  bool ShowHint() const { return hintWindow_ != nullptr; }
+  void SetShowHint(bool value);
+  THintWindow* HintWindow() const { return hintWindow_; }
+  // Hides the hint shown and forgets the control it was waiting for.
+  void CancelHint();
 
   // Calls the global start-up hook, when one is registered.
   void StartUp();
@@ -109,6 +121,15 @@ public:
   TNotifyEvent OnDeactivate;
   TNotifyEvent OnMinimize;
   TNotifyEvent OnRestore;
+  TNotifyEvent OnHint;
+  // The hint settings: the hint window's colour; how long the mouse rests on a control before
+  // its hint shows, and before the next one shows while a hint is up (milliseconds); how long
+  // a hint stays; whether hints name shortcuts (stored: controls have none to name).
+  TColor HintColor = clInfoBk;
+  int HintPause = 500;
+  int HintShortPause = 0;
+  int HintHidePause = 2500;
+  bool HintShortCuts = true;
 
   void ComponentNotice(TComponent* component, TOperation operation) override;
 
@@ -120,7 +141,15 @@ private:
   void RemoveSystemMenuItems();
   void SetMainForm(TForm* form);
   void TrackMouseControl();
+  void UpdateHint();
+  void HintMouseMove(TControl& control);
+  void StartHintTimer(int pause);
+  void ShowHintNow();
+  RECT HintBounds(const String& text) const;
   bool IsKeyMessage(MSG& message);
+  // Cancels the hint on a message that ends it (keys, presses, the wheel, the mouse on a
+  // frame, activation); never takes the message.
+  bool IsHintMessage(const MSG& message);
   void WndProc(TMessage& message);
   // Offers message to the window hooks in order; true when one took it.
   bool CallWindowHooks(TMessage& message);
@@ -140,6 +169,7 @@ private:
   void WMQueryDragIcon(TWMNoParams& message);
   void WMSysCommand(TWMSysCommand& message);
   void WMCtlColor(TWMCtlColor& message);
+  void WMTimer(TWMTimer& message);
   void XMActivate(TMessage& message);
   void XMDeactivate(TMessage& message);
   void XMAppKeyDown(TWMKey& message);
@@ -163,6 +193,11 @@ private:
   std::vector<HWND> disabledWindows_;
   bool holdsDisabledList_ = false;
   TComponent* mouseControl_ = nullptr;
+  THintWindow* hintWindow_ = nullptr;
+  // The control whose hint is waited for or shown, and what the hint timer does next.
+  TControl* hintControl_ = nullptr;
+  enum class THintStep { none, show, hide } hintStep_ = THintStep::none;
+  bool hintShown_ = false;
   // Made at start-up: reporting that memory ran out must not need memory for its exception.
   const EOutOfMemory outOfMemory_;
 };

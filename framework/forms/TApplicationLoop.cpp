@@ -90,6 +90,7 @@ bool TApplication::TakeMessage() {
     quitRequested_ = true;
     return true;
   }
+  IsHintMessage(message);
   if (IsKeyMessage(message)) {
     return true;
   }
@@ -126,6 +127,7 @@ bool TApplication::IsKeyMessage(MSG& message) {
 
 void TApplication::WaitIdle() {
   TrackMouseControl();
+  UpdateHint();
   bool done = true;
   try {
     if (OnIdle) {
@@ -167,6 +169,9 @@ void TApplication::ComponentNotice(TComponent* component, TOperation operation) 
   if (operation == opRemove && component == mouseControl_) {
     mouseControl_ = nullptr;
   }
+  if (operation == opRemove && component == hintControl_) {
+    CancelHint();
+  }
 }
 
 void TApplication::Quit() {
@@ -179,6 +184,7 @@ void TApplication::ShutDown() {
   if (handle_) {
     ShowOwnedPopups(handle_, FALSE);
   }
+  SetShowHint(false);
   while (ComponentCount() > 0) {
     Components(ComponentCount() - 1)->Free();
   }

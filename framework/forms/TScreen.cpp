@@ -1,7 +1,9 @@
 #include "TScreen.h"
 
+#include "TApplication.h"
 #include "TFont.h"
 #include "TForm.h"
+#include "THintWindow.h"
 
 #include <algorithm>
 
@@ -50,6 +52,10 @@ void TScreen::AddForm(TForm* form) { forms_.push_back(form); }
 void TScreen::RemoveForm(TCustomForm* form) {
   std::erase(customForms_, form);
   std::erase_if(forms_, [form](TForm* f) { return static_cast<TCustomForm*>(f) == form; });
+  // With no form left there is nothing to show a hint over: its window goes until the next.
+  if (customForms_.empty() && Application && Application->HintWindow()) {
+    Application->HintWindow()->ReleaseHandle();
+  }
   if (activeCustomForm_ == form) {
     activeCustomForm_ = nullptr;
     activeForm_ = nullptr;

@@ -38,6 +38,7 @@ public:
 
   void AddCustomForm(TCustomForm* form);
   void AddForm(TForm* form);
+  // Forgets a form going away; after the last one the hint window's native window goes too.
   void RemoveForm(TCustomForm* form);
   // Called when a form becomes active or its focused control changes.
   void SetActive(TCustomForm* form, TWinControl* control);

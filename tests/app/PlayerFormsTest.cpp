@@ -1,7 +1,10 @@
 #include "DesignScale.h"
 #include "PlayerFixture.h"
 
+#include "ApplicationPump.h"
+#include "MouseMoves.h"
 #include "TApplication.h"
+#include "THintWindow.h"
 #include "TScreen.h"
 
 #include <gtest/gtest.h>
@@ -255,4 +258,37 @@ TEST_F(OtherDesktopTheme, EveryWindowKeepsTheClientAreaOfItsDesign) {
   ExpectClientArea(*Form4, 292, 113);
   ExpectClientArea(*Form5, 222, 78);
   EXPECT_EQ(Form2->Top(), Form1->Top() + Form1->Height());
+}
+
+namespace {
+
+// Whether the application's hint window shows.
+bool HintShowing() {
+  THintWindow* window = Application->HintWindow();
+  return window && window->HandleAllocated() && IsWindowVisible(window->Handle());
+}
+
+} // namespace
+
+// No control of the player asks for a hint, so the mouse resting on any of them shows none,
+// even with no pause before a hint.
+TEST_F(PlayerForms, RestingTheMouseOnThePlayersControlsShowsNoHint) {
+  Application->HintPause = 0;
+  Form1->Show();
+  SetForegroundWindow(Form1->Handle());
+  PumpPending();
+  ASSERT_TRUE(Application->ShowHint());
+  for (TForm* form : std::initializer_list<TForm*>{Form1, Form2}) {
+    for (int i = 0; i < form->ControlCount(); ++i) {
+      TControl& control = *form->Controls(i);
+      if (!control.Showing()) {
+        continue;
+      }
+      SCOPED_TRACE(control.Name());
+      EXPECT_FALSE(control.ShowHint());
+      MoveMouseTo(control.ClientToScreen(POINT{control.Width() / 2, control.Height() / 2}));
+      EXPECT_FALSE(PumpUntil(HintShowing, 100));
+    }
+  }
+  Application->HintPause = 500;
 }
