@@ -131,6 +131,8 @@ TEST_F(MenuMergeForms, AShortcutOfTheMergedMenuWorksOnEitherForm) {
   ActivateSecond();
   PostKey(second->Handle(), VK_F6);
   ASSERT_TRUE(PumpUntil([&] { return cuts.count == 1; })) << "through the main form's bar";
+  PumpPending();
+  EXPECT_EQ(cuts.count, 1) << "once";
   ActivateMain();
   PostKey(main->Handle(), VK_F6);
   ASSERT_TRUE(PumpUntil([&] { return cuts.count == 2; }));
@@ -224,4 +226,43 @@ TEST_F(MenuMergeForms, AnotherMergedFormTakesThePlaceWhenItBecomesActive) {
                                                         "ツール(&T)", "バージョン(&V)"}));
   EXPECT_EQ(menu->MergedInto(), nullptr);
   third.reset();
+}
+
+namespace {
+
+// Opening Edit swaps Cut for Paste, which has the same shortcut.
+struct TSwapOnOpen : TObject {
+  TMenuItem* edit = nullptr;
+  TMenuItem* cut = nullptr;
+  TMenuItem* paste = nullptr;
+  void Swap(TObject*) {
+    if (cut->Parent()) {
+      edit->Remove(cut);
+      edit->Add(paste);
+    }
+  }
+};
+
+} // namespace
+
+TEST_F(MenuMergeForms, AShortcutLooksAgainWhenOpeningAMergedPopupChangesIt) {
+  TShortCut f6 = MakeShortCut(VK_F6, false, false, false);
+  cut->SetShortCut(f6);
+  auto* paste = new TMenuItem(second.get());
+  paste->SetCaption("貼り付け(&P)");
+  paste->SetShortCut(f6);
+  TMenuCounter pastes;
+  paste->OnClick = TNotifyEvent::Bind<&TMenuCounter::Count>(pastes);
+  TSwapOnOpen swap;
+  swap.edit = edit;
+  swap.cut = cut;
+  swap.paste = paste;
+  edit->OnClick = TNotifyEvent::Bind<&TSwapOnOpen::Swap>(swap);
+  ActivateSecond();
+  ActivateMain();
+  PostKey(main->Handle(), VK_F6);
+  ASSERT_TRUE(PumpUntil([&] { return pastes.count + cuts.count > 0; }));
+  PumpPending();
+  EXPECT_EQ(pastes.count, 1);
+  EXPECT_EQ(cuts.count, 0) << "Cut left the menu when Edit opened";
 }
