@@ -79,7 +79,7 @@ void TCustomForm::AttachMenu() {
       ::SetMenu(Handle(), nullptr);
     }
     if (menu_) {
-      menu_->SetWindowHandle(nullptr);
+      menu_->SetWindowHandle(menu_->AutoMerge() ? Handle() : nullptr);
     }
   }
   if (active_) {
@@ -124,7 +124,7 @@ bool TCustomForm::MenuCommand(TWMCommand& message) {
 }
 
 bool TCustomForm::MenuShortCut(TWMKey& message) {
-  return menu_ && menu_->WindowHandle() && menu_->IsShortCut(message);
+  return menu_ && !menu_->AutoMerge() && menu_->WindowHandle() && menu_->IsShortCut(message);
 }
 
 void TCustomForm::WMInitMenuPopup(TWMInitMenuPopup& message) {

@@ -115,6 +115,10 @@ String TMenu::BuildImage() {
 }
 
 void TMenu::UpdateImage() {
+  if (!ShowsOwnBar()) {
+    image_.clear();
+    return;
+  }
   String image = BuildImage();
   if (image != image_) {
     image_ = image;

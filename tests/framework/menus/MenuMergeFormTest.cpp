@@ -266,3 +266,29 @@ TEST_F(MenuMergeForms, AShortcutLooksAgainWhenOpeningAMergedPopupChangesIt) {
   EXPECT_EQ(pastes.count, 1);
   EXPECT_EQ(cuts.count, 0) << "Cut left the menu when Edit opened";
 }
+
+TEST_F(MenuMergeForms, SwitchingAutoMergeOffGivesTheFormItsOwnBarBack) {
+  ActivateSecond();
+  menu->SetAutoMerge(false);
+  PumpPending();
+  EXPECT_EQ(EntryTexts(MainBar()), playerBar);
+  ASSERT_EQ(GetMenu(second->Handle()), menu->Handle());
+  EXPECT_EQ(EntryTexts(GetMenu(second->Handle())),
+            (std::vector<String>{"編集(&E)", "ウィンドウ(&W)", "ヘルプ(&H)"}));
+  EXPECT_EQ(menu->WindowHandle(), second->Handle());
+  menu->SetAutoMerge(true);
+  PumpPending();
+  EXPECT_EQ(GetMenu(second->Handle()), nullptr);
+  EXPECT_EQ(EntryTexts(MainBar()), mergedBar) << "the form is still the active one";
+}
+
+TEST_F(MenuMergeForms, AShortcutOfTheOwnBarWorksOnTheFormOnceAutoMergeIsOff) {
+  cut->SetShortCut(MakeShortCut(VK_F6, false, false, false));
+  ActivateSecond();
+  menu->SetAutoMerge(false);
+  PumpPending();
+  PostKey(second->Handle(), VK_F6);
+  ASSERT_TRUE(PumpUntil([&] { return cuts.count == 1; }));
+  PumpPending();
+  EXPECT_EQ(cuts.count, 1);
+}
