@@ -130,6 +130,9 @@ protected:
   // inactive leaves it merged until another form's menu takes its place.
   void MergeMenu();
   void UnmergeMenu();
+  // On the main form: takes the menu merged into its present menu out and gives it back, to
+  // be merged into the next one. None on other forms.
+  TMenu* TakeMergedMenu();
 
   void BeforeDestruction() override;
   void CreateParams(TCreateParams& params) override;

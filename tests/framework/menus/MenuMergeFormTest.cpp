@@ -292,3 +292,20 @@ TEST_F(MenuMergeForms, AShortcutOfTheOwnBarWorksOnTheFormOnceAutoMergeIsOff) {
   PumpPending();
   EXPECT_EQ(cuts.count, 1);
 }
+
+TEST_F(MenuMergeForms, TheMergedEntriesFollowWhenTheMainFormGetsAnotherMenu) {
+  auto* tools = new TMainMenu(main.get());
+  AddItem(*main, tools->Items(), "ツール(&T)", 3);
+  ActivateSecond();
+  main->SetMenu(tools);
+  PumpPending();
+  EXPECT_EQ(EntryTexts(MainBar()),
+            (std::vector<String>{"編集(&E)", "ウィンドウ(&W)", "ツール(&T)", "ヘルプ(&H)"}));
+  EXPECT_EQ(menu->MergedInto(), tools);
+  EXPECT_EQ(main->MainMenu1->Merged(), nullptr);
+  PostMessageA(main->Handle(), WM_COMMAND, cut->Command(), 0);
+  ASSERT_TRUE(PumpUntil([&] { return cuts.count == 1; }));
+  main->SetMenu(main->MainMenu1);
+  PumpPending();
+  EXPECT_EQ(EntryTexts(MainBar()), mergedBar);
+}
