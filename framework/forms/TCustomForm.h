@@ -117,7 +117,8 @@ protected:
   // menu took it. A form without a menu takes nothing.
   virtual bool MenuCommand(TWMCommand& message);
   // Puts the form's menu on its window, or takes the window's menu away when the form has
-  // none (a new window, a changed menu).
+  // none (a new window, a changed menu). An auto-merged menu shows no bar but is told the
+  // window, so that switching AutoMerge off brings its bar back (XM_MENUCHANGED).
   virtual void AttachMenu();
   virtual bool MenuShortCut(TWMKey& message);
   // Whether the window shows a menu bar: a menu that is not merged elsewhere, on a form
@@ -129,6 +130,9 @@ protected:
   // inactive leaves it merged until another form's menu takes its place.
   void MergeMenu();
   void UnmergeMenu();
+  // On the main form: takes the menu merged into its present menu out and gives it back, to
+  // be merged into the next one. None on other forms.
+  TMenu* TakeMergedMenu();
 
   void BeforeDestruction() override;
   void CreateParams(TCreateParams& params) override;

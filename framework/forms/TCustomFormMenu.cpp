@@ -48,15 +48,31 @@ void TCustomForm::SetMenu(TMainMenu* value) {
   if (value && UsedElsewhere(value, this)) {
     throw EInvalidOperation(Format(LoadMessage(Msg::MenuAlreadyUsed), {value->Name()}));
   }
+  TMenu* guest = nullptr;
   if (menu_) {
     UnmergeMenu();
     menu_->SetWindowHandle(nullptr);
+    guest = TakeMergedMenu();
   }
   menu_ = value;
   if (value) {
     value->FreeNotification(this);
   }
   AttachMenu();
+  if (guest && value) {
+    value->Merge(guest);
+  }
+}
+
+// The main form's bar shows the active form's merged menu; when the main form gets another
+// menu, the merged one moves to it.
+TMenu* TCustomForm::TakeMergedMenu() {
+  TMenu* guest = menu_->Merged();
+  if (!guest || !Application || Application->MainForm() != this) {
+    return nullptr;
+  }
+  menu_->Unmerge(guest);
+  return guest;
 }
 
 bool TCustomForm::HasMenuBar() const {
@@ -79,7 +95,7 @@ void TCustomForm::AttachMenu() {
       ::SetMenu(Handle(), nullptr);
     }
     if (menu_) {
-      menu_->SetWindowHandle(nullptr);
+      menu_->SetWindowHandle(menu_->AutoMerge() ? Handle() : nullptr);
     }
   }
   if (active_) {
@@ -124,7 +140,7 @@ bool TCustomForm::MenuCommand(TWMCommand& message) {
 }
 
 bool TCustomForm::MenuShortCut(TWMKey& message) {
-  return menu_ && menu_->WindowHandle() && menu_->IsShortCut(message);
+  return menu_ && !menu_->AutoMerge() && menu_->WindowHandle() && menu_->IsShortCut(message);
 }
 
 void TCustomForm::WMInitMenuPopup(TWMInitMenuPopup& message) {

@@ -24,6 +24,9 @@ public:
 
 protected:
   void MenuChanged(TObject* sender, TMenuItem* source, bool rebuild) override;
+  // An auto-merged menu knows its form's window, to tell the form when AutoMerge changes,
+  // but has no bar there.
+  bool ShowsOwnBar() const override { return !autoMerge_; }
 
 private:
   bool autoMerge_ = false;

@@ -77,8 +77,12 @@ void TMenu::SetWindowHandle(HWND window) {
   }
 }
 
+// A change of a merged menu is a change of the menus it is shown in too: a shortcut being
+// carried out through the host looks its item up again.
 void TMenu::MenuChanged(TObject* sender, TMenuItem* source, bool rebuild) {
-  ++changes_;
+  for (TMenu* menu = this; menu; menu = menu->MergedInto()) {
+    ++menu->changes_;
+  }
   if (!IsLoading() && !IsDestroying() && OnChange) {
     OnChange(sender, source, rebuild);
   }
@@ -111,6 +115,10 @@ String TMenu::BuildImage() {
 }
 
 void TMenu::UpdateImage() {
+  if (!ShowsOwnBar()) {
+    image_.clear();
+    return;
+  }
   String image = BuildImage();
   if (image != image_) {
     image_ = image;

@@ -69,8 +69,11 @@ protected:
 
   // A change of the tree reached the menu; Source is none when the whole menu changed.
   virtual void MenuChanged(TObject* sender, TMenuItem* source, bool rebuild);
-  // Rebuilds the image and redraws the bar when it differs.
+  // Rebuilds the image and redraws the bar when it differs; a menu without a bar of its own
+  // has an empty image.
   void UpdateImage();
+  // Whether the top level is a bar of its own on the menu's window.
+  virtual bool ShowsOwnBar() const { return true; }
 
 private:
   String BuildImage();

@@ -60,6 +60,17 @@ void TMenuItem::DetachFromParent() {
   auto place = std::find(parent->items_.begin(), parent->items_.end(), this);
   parent->items_.erase(place);
   parent->SubItemChanged(nullptr, true);
+  if (parent->items_.empty()) {
+    parent->KindChanged();
+  }
+}
+
+// An item that got its first sub-item or lost its last one is another kind of entry in its
+// parent's native menu (one that opens a pop-up, or a command), so that menu is made again.
+void TMenuItem::KindChanged() {
+  if (parent_ && (parent_->handle_ || parent_->mergedInto_)) {
+    Changed(true);
+  }
 }
 
 // The menu this item is shown in drops its entries before the pop-ups they open are
@@ -155,6 +166,9 @@ void TMenuItem::Insert(int index, TMenuItem* item) {
   items_.insert(items_.begin() + index, item);
   item->parent_ = this;
   SubItemChanged(item, true);
+  if (items_.size() == 1) {
+    KindChanged();
+  }
 }
 
 void TMenuItem::Delete(int index) {
@@ -162,6 +176,9 @@ void TMenuItem::Delete(int index) {
   items_.erase(items_.begin() + index);
   item->parent_ = nullptr;
   SubItemChanged(nullptr, true);
+  if (items_.empty()) {
+    KindChanged();
+  }
 }
 
 void TMenuItem::Remove(TMenuItem* item) {

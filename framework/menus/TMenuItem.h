@@ -130,6 +130,7 @@ private:
   void VerifyGroupIndex(int position, std::uint8_t value);
   void UncheckRadioSiblings();
   void DetachFromParent();
+  void KindChanged();
   void FreeSubItems();
   // Shows item's sub-items among this item's own, taking it out of another item it was
   // merged into; none takes the merged item out. The native menu is rebuilt.

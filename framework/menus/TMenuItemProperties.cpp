@@ -132,6 +132,8 @@ void TMenuItem::SetEnabled(bool value) {
   Changed(false);
 }
 
+// The group index orders nothing in a menu of its own; where two menus are merged it places
+// the entry among the other menu's, so the shown menu is made again.
 void TMenuItem::SetGroupIndex(std::uint8_t value) {
   if (groupIndex_ == value) {
     return;
@@ -142,5 +144,8 @@ void TMenuItem::SetGroupIndex(std::uint8_t value) {
   groupIndex_ = value;
   if (checked_ && radioItem_) {
     UncheckRadioSiblings();
+  }
+  if (parent_ && (parent_->merged_ || parent_->mergedInto_)) {
+    Changed(true);
   }
 }

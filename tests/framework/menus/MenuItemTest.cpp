@@ -221,3 +221,36 @@ TEST(MainMenu, TheBarShowsNoShortcutText) {
   version->SetShortCut(MakeShortCut(VK_F1, false, false, false));
   EXPECT_EQ(EntryText(menu->Handle(), 0), "バージョン(&V)");
 }
+
+TEST(MainMenu, AnEntryGettingItsFirstSubItemOpensAPopupInItsParentsMenu) {
+  TMenuPtr menu{new TMainMenu(nullptr)};
+  TMenuItem* file = NewItem(menu->Items(), "ファイル(&F)");
+  NewItem(file, "開く(&O)");
+  TMenuItem* recent = NewItem(file, "最近のファイル(&R)");
+  TMenuItem* version = NewItem(menu->Items(), "バージョン(&V)");
+  ASSERT_EQ(GetSubMenu(menu->Handle(), 1), nullptr);
+  ASSERT_EQ(GetSubMenu(file->Handle(), 1), nullptr);
+  NewItem(version, "情報(&A)");
+  NewItem(recent, "a.mid");
+  EXPECT_EQ(GetSubMenu(menu->Handle(), 1), version->Handle());
+  EXPECT_EQ(GetSubMenu(file->Handle(), 1), recent->Handle());
+}
+
+TEST(MainMenu, AnEntryLosingItsLastSubItemIsACommandAgainInItsParentsMenu) {
+  TMenuPtr menu{new TMainMenu(nullptr)};
+  TMenuItem* file = NewItem(menu->Items(), "ファイル(&F)");
+  NewItem(file, "開く(&O)");
+  TMenuItem* recent = NewItem(file, "最近のファイル(&R)");
+  TMenuItem* last = NewItem(recent, "a.mid");
+  TMenuItem* version = NewItem(menu->Items(), "バージョン(&V)");
+  TMenuItem* about = NewItem(version, "情報(&A)");
+  ASSERT_NE(GetSubMenu(menu->Handle(), 1), nullptr);
+  ASSERT_NE(GetSubMenu(file->Handle(), 1), nullptr);
+  version->Remove(about);
+  last->Free();
+  EXPECT_EQ(GetSubMenu(menu->Handle(), 1), nullptr);
+  EXPECT_EQ(GetMenuItemID(menu->Handle(), 1), version->Command());
+  EXPECT_EQ(GetSubMenu(file->Handle(), 1), nullptr);
+  EXPECT_EQ(GetMenuItemID(file->Handle(), 1), recent->Command());
+  about->Free();
+}

@@ -131,6 +131,8 @@ TEST_F(MenuMergeForms, AShortcutOfTheMergedMenuWorksOnEitherForm) {
   ActivateSecond();
   PostKey(second->Handle(), VK_F6);
   ASSERT_TRUE(PumpUntil([&] { return cuts.count == 1; })) << "through the main form's bar";
+  PumpPending();
+  EXPECT_EQ(cuts.count, 1) << "once";
   ActivateMain();
   PostKey(main->Handle(), VK_F6);
   ASSERT_TRUE(PumpUntil([&] { return cuts.count == 2; }));
@@ -224,4 +226,86 @@ TEST_F(MenuMergeForms, AnotherMergedFormTakesThePlaceWhenItBecomesActive) {
                                                         "ツール(&T)", "バージョン(&V)"}));
   EXPECT_EQ(menu->MergedInto(), nullptr);
   third.reset();
+}
+
+namespace {
+
+// Opening Edit swaps Cut for Paste, which has the same shortcut.
+struct TSwapOnOpen : TObject {
+  TMenuItem* edit = nullptr;
+  TMenuItem* cut = nullptr;
+  TMenuItem* paste = nullptr;
+  void Swap(TObject*) {
+    if (cut->Parent()) {
+      edit->Remove(cut);
+      edit->Add(paste);
+    }
+  }
+};
+
+} // namespace
+
+TEST_F(MenuMergeForms, AShortcutLooksAgainWhenOpeningAMergedPopupChangesIt) {
+  TShortCut f6 = MakeShortCut(VK_F6, false, false, false);
+  cut->SetShortCut(f6);
+  auto* paste = new TMenuItem(second.get());
+  paste->SetCaption("貼り付け(&P)");
+  paste->SetShortCut(f6);
+  TMenuCounter pastes;
+  paste->OnClick = TNotifyEvent::Bind<&TMenuCounter::Count>(pastes);
+  TSwapOnOpen swap;
+  swap.edit = edit;
+  swap.cut = cut;
+  swap.paste = paste;
+  edit->OnClick = TNotifyEvent::Bind<&TSwapOnOpen::Swap>(swap);
+  ActivateSecond();
+  ActivateMain();
+  PostKey(main->Handle(), VK_F6);
+  ASSERT_TRUE(PumpUntil([&] { return pastes.count + cuts.count > 0; }));
+  PumpPending();
+  EXPECT_EQ(pastes.count, 1);
+  EXPECT_EQ(cuts.count, 0) << "Cut left the menu when Edit opened";
+}
+
+TEST_F(MenuMergeForms, SwitchingAutoMergeOffGivesTheFormItsOwnBarBack) {
+  ActivateSecond();
+  menu->SetAutoMerge(false);
+  PumpPending();
+  EXPECT_EQ(EntryTexts(MainBar()), playerBar);
+  ASSERT_EQ(GetMenu(second->Handle()), menu->Handle());
+  EXPECT_EQ(EntryTexts(GetMenu(second->Handle())),
+            (std::vector<String>{"編集(&E)", "ウィンドウ(&W)", "ヘルプ(&H)"}));
+  EXPECT_EQ(menu->WindowHandle(), second->Handle());
+  menu->SetAutoMerge(true);
+  PumpPending();
+  EXPECT_EQ(GetMenu(second->Handle()), nullptr);
+  EXPECT_EQ(EntryTexts(MainBar()), mergedBar) << "the form is still the active one";
+}
+
+TEST_F(MenuMergeForms, AShortcutOfTheOwnBarWorksOnTheFormOnceAutoMergeIsOff) {
+  cut->SetShortCut(MakeShortCut(VK_F6, false, false, false));
+  ActivateSecond();
+  menu->SetAutoMerge(false);
+  PumpPending();
+  PostKey(second->Handle(), VK_F6);
+  ASSERT_TRUE(PumpUntil([&] { return cuts.count == 1; }));
+  PumpPending();
+  EXPECT_EQ(cuts.count, 1);
+}
+
+TEST_F(MenuMergeForms, TheMergedEntriesFollowWhenTheMainFormGetsAnotherMenu) {
+  auto* tools = new TMainMenu(main.get());
+  AddItem(*main, tools->Items(), "ツール(&T)", 3);
+  ActivateSecond();
+  main->SetMenu(tools);
+  PumpPending();
+  EXPECT_EQ(EntryTexts(MainBar()),
+            (std::vector<String>{"編集(&E)", "ウィンドウ(&W)", "ツール(&T)", "ヘルプ(&H)"}));
+  EXPECT_EQ(menu->MergedInto(), tools);
+  EXPECT_EQ(main->MainMenu1->Merged(), nullptr);
+  PostMessageA(main->Handle(), WM_COMMAND, cut->Command(), 0);
+  ASSERT_TRUE(PumpUntil([&] { return cuts.count == 1; }));
+  main->SetMenu(main->MainMenu1);
+  PumpPending();
+  EXPECT_EQ(EntryTexts(MainBar()), mergedBar);
 }

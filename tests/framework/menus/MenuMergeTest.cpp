@@ -148,3 +148,14 @@ TEST_F(MenuMerging, AFreedTopLevelItemOfTheMergedMenuLeavesTheBar) {
   EXPECT_EQ(EntryTexts(main->Handle()),
             (std::vector<String>{"&File", "&Edit", "&Options", "&Version", "&Help"}));
 }
+
+TEST_F(MenuMerging, AGroupIndexWrittenWhileMergedReordersTheBar) {
+  main->Merge(other.get());
+  main->Handle();
+  window->SetGroupIndex(5);
+  EXPECT_EQ(EntryTexts(main->Handle()),
+            (std::vector<String>{"&File", "&Edit", "&Options", "&Version", "&Window", "&Help"}));
+  options->SetGroupIndex(1);
+  EXPECT_EQ(EntryTexts(main->Handle()),
+            (std::vector<String>{"&File", "&Options", "&Edit", "&Version", "&Window", "&Help"}));
+}
