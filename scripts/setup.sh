@@ -61,12 +61,17 @@ configure_prefix() {
   local subst='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
   wine reg add "$subst" /v "ＭＳ Ｐゴシック" /d "IPAPGothic" /f
   wine reg add "$subst" /v "ＭＳ ゴシック" /d "IPAGothic" /f
+  # The extensions key is not shared between the 32- and 64-bit views of the registry, and
+  # "wine reg" may run as either program: each extension goes into both views.
   local mci='HKLM\Software\Microsoft\Windows NT\CurrentVersion\MCI Extensions'
-  wine reg add "$mci" /v wav /d WaveAudio /f
-  wine reg add "$mci" /v avi /d AVIVideo /f
-  wine reg add "$mci" /v cda /d CDAudio /f
-  for ext in mp3 mpg mpeg mpe mpa m1v m2v mov; do
-    wine reg add "$mci" /v "$ext" /d MPEGVideo /f
+  local view
+  for view in 32 64; do
+    wine reg add "$mci" /v wav /d WaveAudio /f "/reg:$view"
+    wine reg add "$mci" /v avi /d AVIVideo /f "/reg:$view"
+    wine reg add "$mci" /v cda /d CDAudio /f "/reg:$view"
+    for ext in mp3 mpg mpeg mpe mpa m1v m2v mov; do
+      wine reg add "$mci" /v "$ext" /d MPEGVideo /f "/reg:$view"
+    done
   done
   wine reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d "" /f
   # Without a window manager, Wine waits about two seconds for every managed window that is
@@ -79,7 +84,7 @@ configure_prefix() {
 # alone has no 32-bit system folder (32-bit programs then fail with c0000135), so it is made
 # again once the 32-bit loader is there. An older or other stamp means: make it again.
 prepare_prefix() {
-  local stamp="$WINEPREFIX/.sorvane-prefix-4-$wine_kind"
+  local stamp="$WINEPREFIX/.sorvane-prefix-5-$wine_kind"
   [ -f "$stamp" ] && return 0
   echo "setup: preparing the Wine prefix $WINEPREFIX"
   "$here/session.sh" stop
