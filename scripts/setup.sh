@@ -22,7 +22,9 @@ as_root() {
 # both builds' tests run; elsewhere the 64-bit build's tests run alone.
 if sorvane_can_run_32bit; then
   wine_kind=wow64
-  packages+=(wine32:i386)
+  # The 32-bit MPEG device plays through the 32-bit GStreamer.
+  packages+=(wine32:i386 gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386
+    gstreamer1.0-plugins-bad:i386 gstreamer1.0-plugins-ugly:i386 gstreamer1.0-libav:i386)
 else
   wine_kind=win64
   echo "setup: this machine cannot run 32-bit code; only the 64-bit build's tests will run"

@@ -51,6 +51,10 @@ extern "C" void SorvaneRaisePendingFault() {
 
 #if defined(__x86_64__)
 
+// Every module of the system carries the unwind data of x86-64 code, so a fault inside a
+// library function called from a handler unwinds through that function to the handler.
+constexpr bool kUnwindsThroughOtherModules = true;
+
 // Where the resumed thread goes. x86-64 code expects the stack 8 bytes off a 16-byte
 // boundary on entry to a function; a fault in a function that keeps no frame of its own
 // leaves it at the boundary itself. The two entries differ only in the room they take, so
@@ -98,6 +102,11 @@ void ResumeInThrow(CONTEXT& context) {
 } // namespace
 
 #elif defined(__i386__)
+
+// 32-bit code unwinds by the tables the compiler writes; the system's libraries have none
+// (a fault inside msvcrt.dll, thrown there, ends in std::terminate). Such a fault is
+// therefore not raised: it is reported by the last-stop filter, which ends the process.
+constexpr bool kUnwindsThroughOtherModules = false;
 
 namespace {
 
@@ -151,7 +160,8 @@ void InstallFaultTranslation() {
 bool TranslateFault(EXCEPTION_POINTERS& pointers) {
   const EXCEPTION_RECORD& record = *pointers.ExceptionRecord;
   if (openScopes == 0 || !IsRaisedFault(record.ExceptionCode) ||
-      (record.ExceptionFlags & EXCEPTION_NONCONTINUABLE)) {
+      (record.ExceptionFlags & EXCEPTION_NONCONTINUABLE) ||
+      (!kUnwindsThroughOtherModules && !IsInProgram(record.ExceptionAddress))) {
     return false;
   }
   try {

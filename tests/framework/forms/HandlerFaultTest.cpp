@@ -111,6 +111,10 @@ TEST_F(ClickFault, DivisionByZeroInAClickShowsItsMessage) {
 }
 
 TEST_F(ClickFault, FaultInsideTheRuntimeLibraryIsReportedToo) {
+#if defined(__i386__)
+  GTEST_SKIP() << "32-bit code cannot unwind through the runtime library; such a fault ends "
+                  "the program after the fallback box";
+#endif
   auto boxes = ClickTwice([] { LengthOfNull(); });
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_TRUE(Contains(boxes[0].text, "読み込み違反がおきました。")) << boxes[0].text;

@@ -1,4 +1,5 @@
 #include "ApplicationPump.h"
+#include "KeyInput.h"
 #include "MenuTestForm.h"
 #include "OwnedForm.h"
 
@@ -21,14 +22,6 @@ struct MenuKeyboard : ::testing::Test {
   }
   void TearDown() override { form.reset(); }
 
-  // Alt pressed and released alone: the bar takes the keyboard.
-  void PressAlt() {
-    HWND window = form->Handle();
-    PostMessageA(window, WM_SYSKEYDOWN, VK_MENU,
-                 1 | static_cast<LPARAM>(KF_ALTDOWN | MapVirtualKeyA(VK_MENU, 0)) << 16);
-    PostMessageA(window, WM_SYSKEYUP, VK_MENU,
-                 1 | static_cast<LPARAM>(KF_REPEAT | KF_UP | MapVirtualKeyA(VK_MENU, 0)) << 16);
-  }
   bool RunUntil(const std::function<bool()>& condition) {
     bool reached = PumpUntil(condition);
     PumpPending();
@@ -62,7 +55,7 @@ TEST_F(MenuKeyboard, TheOptionsCommandTogglesItsCheckMarkInTheMenu) {
 
 TEST_F(MenuKeyboard, AltThenArrowsAndEnterRunACommandOnTheBar) {
   form->menuKeys = {VK_RIGHT, VK_RIGHT, VK_RETURN};
-  PressAlt();
+  PostAltAlone(form->Handle());
   ASSERT_TRUE(RunUntil([&] { return form->versions == 1; }));
   EXPECT_EQ(form->opened, 0);
 }

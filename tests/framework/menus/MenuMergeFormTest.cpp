@@ -1,4 +1,5 @@
 #include "ApplicationPump.h"
+#include "KeyInput.h"
 #include "MenuTestForm.h"
 #include "OwnedForm.h"
 #include "ShortCuts.h"
@@ -70,14 +71,6 @@ struct MenuMergeForms : ::testing::Test {
     ASSERT_TRUE(PumpUntil([&] { return second->Active(); }));
     PumpPending();
   }
-  // Alt pressed and released alone: the bar takes the keyboard.
-  void PressAlt() {
-    HWND window = main->Handle();
-    PostMessageA(window, WM_SYSKEYDOWN, VK_MENU,
-                 1 | static_cast<LPARAM>(KF_ALTDOWN | MapVirtualKeyA(VK_MENU, 0)) << 16);
-    PostMessageA(window, WM_SYSKEYUP, VK_MENU,
-                 1 | static_cast<LPARAM>(KF_REPEAT | KF_UP | MapVirtualKeyA(VK_MENU, 0)) << 16);
-  }
   void ActivateMain() {
     SetForegroundWindow(main->Handle());
     ASSERT_TRUE(PumpUntil([&] { return main->Active(); }));
@@ -146,7 +139,7 @@ TEST_F(MenuMergeForms, ACharacterOnTheBarMatchesAMergedEntryWithoutAccessKey) {
   ActivateSecond();
   ActivateMain();
   main->menuKeys = {'Z'};
-  PressAlt();
+  PostAltAlone(main->Handle());
   ASSERT_TRUE(PumpUntil([&] { return zooms.count == 1; }));
   PumpPending();
 }

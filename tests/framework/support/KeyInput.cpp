@@ -29,3 +29,9 @@ void PressKeyWith(std::initializer_list<WORD> modifiers, WORD key) {
   }
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
+
+void PostAltAlone(HWND window) {
+  LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(VK_MENU, 0));
+  PostMessageA(window, WM_SYSKEYDOWN, VK_MENU, 1 | (KF_ALTDOWN | scan) << 16);
+  PostMessageA(window, WM_SYSKEYUP, VK_MENU, 1 | (KF_REPEAT | KF_UP | scan) << 16);
+}

@@ -12,3 +12,7 @@ void PressKey(WORD key);
 
 // Holds the modifiers (VK_MENU, VK_SHIFT, VK_CONTROL) down while key is pressed and released.
 void PressKeyWith(std::initializer_list<WORD> modifiers, WORD key);
+
+// Alt pressed and released alone, as the window's queue receives it: the menu bar takes the
+// keyboard.
+void PostAltAlone(HWND window);
