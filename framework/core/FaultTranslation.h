@@ -17,7 +17,9 @@
 // A fault in the program's own code is raised at once (a vectored handler); a fault in a
 // system module first goes to that module's own structured handlers, which some system
 // functions use to answer a bad pointer, and is raised only when none takes it (the top-level
-// filter asks TranslateFault).
+// filter asks TranslateFault). The 32-bit build raises faults in the program's own code only:
+// its unwinding cannot pass through a system module, so a fault there is shown at the top
+// level and ends the process.
 
 // Opened by every place that calls handlers and catches what escapes them: window
 // procedures, the loop's idle step, dialog hooks. Scopes nest.

@@ -42,10 +42,16 @@ String SiblingProgram(const char* name) {
   return program + name;
 }
 
-} // namespace
+// What the fault child showed in its fallback box, and how it ended.
+struct ChildReport {
+  String caption;
+  String text;
+  DWORD exitCode = 0;
+};
 
-TEST(FaultReport, UnhandledFaultIsShownInTheFallbackBoxAndEndsTheProgram) {
-  String command = "\"" + SiblingProgram("framework_fault_child.exe") + "\"";
+// Runs the fault child with its arguments, closes the box it shows, and waits for its end.
+void RunFaultChild(const char* arguments, ChildReport& report) {
+  String command = "\"" + SiblingProgram("framework_fault_child.exe") + "\" " + arguments;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION child{};
@@ -56,17 +62,42 @@ TEST(FaultReport, UnhandledFaultIsShownInTheFallbackBoxAndEndsTheProgram) {
     Sleep(20);
     EnumWindows(FindProcessBox, reinterpret_cast<LPARAM>(&search));
   }
-  ASSERT_NE(search.found, nullptr);
-  String caption = ForeignText(search.found);
-  String text = ForeignText(GetDlgItem(search.found, 0xFFFF));
-  PostMessageA(search.found, WM_COMMAND, IDOK, 0);
-  ASSERT_EQ(WaitForSingleObject(child.hProcess, 10000), WAIT_OBJECT_0);
-  DWORD exitCode = 0;
-  GetExitCodeProcess(child.hProcess, &exitCode);
+  if (search.found) {
+    report.caption = ForeignText(search.found);
+    report.text = ForeignText(GetDlgItem(search.found, 0xFFFF));
+    PostMessageA(search.found, WM_COMMAND, IDOK, 0);
+  }
+  const bool ended = WaitForSingleObject(child.hProcess, 10000) == WAIT_OBJECT_0;
+  if (!ended) {
+    TerminateProcess(child.hProcess, 1);
+  }
+  GetExitCodeProcess(child.hProcess, &report.exitCode);
   CloseHandle(child.hThread);
   CloseHandle(child.hProcess);
-  EXPECT_EQ(caption, "アプリケーション エラー");
-  EXPECT_EQ(text.rfind("EAccessViolationがモジュール framework_fault_child.exe の ", 0), 0u);
-  EXPECT_NE(text.find("書き込み違反"), String::npos);
-  EXPECT_EQ(exitCode, 0xC0000005u);
+  ASSERT_NE(search.found, nullptr);
+  ASSERT_TRUE(ended);
 }
+
+} // namespace
+
+TEST(FaultReport, UnhandledFaultIsShownInTheFallbackBoxAndEndsTheProgram) {
+  ChildReport report;
+  ASSERT_NO_FATAL_FAILURE(RunFaultChild("", report));
+  EXPECT_EQ(report.caption, "アプリケーション エラー");
+  EXPECT_EQ(report.text.rfind("EAccessViolationがモジュール framework_fault_child.exe の ", 0), 0u);
+  EXPECT_NE(report.text.find("書き込み違反"), String::npos);
+  EXPECT_EQ(report.exitCode, 0xC0000005u);
+}
+
+#if defined(__i386__)
+// 32-bit code cannot unwind through the runtime library, so a fault inside it is not raised
+// in the handler; it must still be shown and end the program, never end it silently.
+TEST(FaultReport, AFaultInsideTheRuntimeLibraryIsShownInTheFallbackBoxIn32BitCode) {
+  ChildReport report;
+  ASSERT_NO_FATAL_FAILURE(RunFaultChild("library", report));
+  EXPECT_EQ(report.caption, "アプリケーション エラー");
+  EXPECT_EQ(report.text.rfind("EAccessViolationがモジュール msvcrt.dll の ", 0), 0u) << report.text;
+  EXPECT_NE(report.text.find("読み込み違反"), String::npos);
+  EXPECT_EQ(report.exitCode, 0xC0000005u);
+}
+#endif
