@@ -148,8 +148,8 @@ private:
   RECT HintBounds(const String& text) const;
   bool IsKeyMessage(MSG& message);
   // Cancels the hint on a message that ends it (keys, presses, the wheel, the mouse on a
-  // frame, activation); never takes the message.
-  bool IsHintMessage(const MSG& message);
+  // frame, activation); the message goes on as it is.
+  void CheckHintMessage(const MSG& message);
   void WndProc(TMessage& message);
   // Offers message to the window hooks in order; true when one took it.
   bool CallWindowHooks(TMessage& message);

@@ -119,11 +119,10 @@ void TApplication::CancelHint() {
   }
 }
 
-bool TApplication::IsHintMessage(const MSG& message) {
+void TApplication::CheckHintMessage(const MSG& message) {
   if (hintWindow_ && CancelsHint(message.message)) {
     CancelHint();
   }
-  return false;
 }
 
 // A mouse move over control: a new control with a hint is waited for (shortly, while a

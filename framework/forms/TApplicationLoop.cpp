@@ -90,7 +90,7 @@ bool TApplication::TakeMessage() {
     quitRequested_ = true;
     return true;
   }
-  IsHintMessage(message);
+  CheckHintMessage(message);
   if (IsKeyMessage(message)) {
     return true;
   }
